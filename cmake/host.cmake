@@ -1,0 +1,13 @@
+# Native unit tests of the portable code.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_executable(host_tests
+    tests/host/clock_test.cpp
+    tests/host/folders_test.cpp
+    tests/host/main_geometry_test.cpp
+    tests/host/request_test.cpp
+    tests/host/status_text_test.cpp
+)
+target_link_libraries(host_tests PRIVATE plr_portable GTest::gtest_main)
+gtest_discover_tests(host_tests TEST_PREFIX host. DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the build's own prefix, on the display that
+# scripts/wine-session.sh started (ctest uses this as the emulator of the win64 build).
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$root/build/wine/prefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+if [ -z "${DISPLAY:-}" ]; then
+    echo "wine-run.sh: no DISPLAY; run the tests through scripts/test.sh, which starts a virtual display" >&2
+    exit 1
+fi
+# Wine may start its desktop and services from this process; they must not hold ctest's output
+# pipe open, so the program's output goes through a file.
+output=$(mktemp)
+wine "$@" >"$output" 2>&1
+status=$?
+cat "$output"
+rm -f "$output"
+exit $status

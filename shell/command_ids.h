@@ -1,0 +1,14 @@
+// Command ids: each id names one command throughout the program.
+#pragma once
+
+enum CommandIds {
+    CMD_START = 1001,
+    CMD_EXIT = 1002,
+    CMD_STOP = 1003,
+    CMD_PASTE = 1026,
+    CMD_WINDOW_INFO = 1045,
+};
+
+enum ControlIds {
+    ID_STATUS_LINE = 2001,
+};

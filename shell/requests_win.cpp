@@ -1,0 +1,101 @@
+// Filing requests on the main thread and serving them on the program thread.
+#include "shell_win.h"
+#include "request.h"
+
+enum { SLOT_COUNT = 256 };
+
+// Every filer: wait for a free record, store the fields, publish the code, pump until served.
+// The result a filer found in the record belongs to a filer whose wait it runs inside.
+static int outerResult;
+
+static int BeginRequest() { return WaitForFreeRequest(PumpMessages, &outerResult); }
+
+static int FinishRequest(int code) {
+    int outer = outerResult, result = 0;
+    PublishRequest(code);
+    if (WaitForRequestDone(PumpMessages, outer, &result)) return REQ_RESULT_ABANDONED;
+    return result;
+}
+
+int RequestCreateImage(int index, const char* name, int width, int height, int bits) {
+    if (BeginRequest()) return REQ_RESULT_ABANDONED;
+    request.index = index;
+    request.name = name;
+    request.x = -1;
+    request.y = -1;
+    request.width = width;
+    request.height = height;
+    request.bits = bits;
+    request.zoom = 100;
+    return FinishRequest(REQ_CREATEIMAGE);
+}
+
+void RequestRedrawImage(int index) {
+    if (BeginRequest()) return;
+    request.index = index;
+    FinishRequest(REQ_REDRAWIMAGE);
+}
+
+int RequestLoadImage(int index, const char* path) {
+    if (BeginRequest()) return REQ_RESULT_ABANDONED;
+    request.index = index;
+    request.path = path;
+    request.x = 0;
+    request.y = 0;
+    return FinishRequest(REQ_LOADIMAGE);
+}
+
+void RequestPasteBitmap(HBITMAP bitmap) {
+    // The program thread deletes the bitmap it is handed; one that is never handed over is ours.
+    if (BeginRequest()) {
+        DeleteObject(bitmap);
+        return;
+    }
+    request.bitmap = bitmap;
+    FinishRequest(REQ_PASTEBITMAP);
+}
+
+void RequestTextWindow(int index) {
+    if (BeginRequest()) return;
+    request.index = index;
+    request.x = request.y = request.width = request.height = -1;
+    FinishRequest(REQ_OPENTEXTWINDOW);
+}
+
+void RequestInputBox(int items) {
+    if (BeginRequest()) return;
+    request.index = items;
+    request.x = 0;
+    request.y = 0;
+    FinishRequest(REQ_OPENINPUTBOX);
+}
+
+void RequestButtonBox(int nx, int ny) {
+    if (BeginRequest()) return;
+    request.width = nx;
+    request.height = ny;
+    request.x = 0;
+    request.y = 0;
+    FinishRequest(REQ_OPENBUTTONBOX);
+}
+
+static bool IsSlotIndex(int index) { return static_cast<unsigned>(index) < SLOT_COUNT; }
+
+// Image slots, text windows and the boxes are not built yet: requests for them are served with the
+// results an empty program gives (no image storage, no open slot).
+void ServeRequest() {
+    switch (TakeRequest()) {
+    case REQ_CREATEIMAGE: request.result = IsSlotIndex(request.index) ? 3 : 4; break;
+    case REQ_REDRAWIMAGE: break;
+    case REQ_LOADIMAGE: request.result = 2; break;
+    case REQ_PASTEBITMAP:
+        DeleteObject(static_cast<HBITMAP>(request.bitmap));
+        request.bitmap = nullptr;
+        break;
+    case REQ_OPENTEXTWINDOW: break;
+    case REQ_OPENINPUTBOX: break;
+    case REQ_OPENBUTTONBOX: break;
+    default: break; // never filed; completed without action so the record cannot jam
+    }
+    CompleteRequest();
+}

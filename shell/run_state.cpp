@@ -1,0 +1,3 @@
+#include "pelori.h"
+
+RunState runState;

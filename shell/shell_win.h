@@ -1,0 +1,71 @@
+// The shell's Windows state and helpers: process-wide values written by the main thread before
+// the program thread starts and read-only afterwards, the window-text helpers, the pumps, the
+// program thread and the request filers.
+#pragma once
+
+#ifndef UNICODE
+#define UNICODE
+#endif
+#include <windows.h>
+
+#include <cstdint>
+
+enum { FOLDER_CAPACITY = MAX_PATH, INSTANCE_LIMIT = 10, MAIN_CLASS_CAPACITY = 16 };
+
+extern HINSTANCE moduleInstance;
+extern int instanceNumber;
+extern wchar_t mainClassName[MAIN_CLASS_CAPACITY];
+extern ULONG_PTR gdiplusToken;
+extern wchar_t openDialogFolderW[FOLDER_CAPACITY];
+extern char openDialogFolder[FOLDER_CAPACITY];
+extern wchar_t saveDialogFolderW[FOLDER_CAPACITY];
+extern char saveDialogFolder[FOLDER_CAPACITY];
+extern wchar_t logFolderW[FOLDER_CAPACITY];
+extern char logFolder[FOLDER_CAPACITY];
+extern HWND mainWindow;
+extern HWND statusLine;
+extern HMENU mainMenu;
+extern int colorDepth;
+extern HANDLE programThread;
+extern DWORD programThreadId;
+extern HFONT imageTextFont;
+
+// Window procedures of the five framework classes.
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ImageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TextWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK InputBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ButtonBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Text between the 8-bit system code page and UTF-16. Both always terminate the output and never
+// cut a character in two; they return the number of units written, without the terminator.
+int NarrowToWide(const char* text, wchar_t* out, int capacity);
+int WideToNarrow(const wchar_t* text, char* out, int capacity);
+
+void SetStatusText(const char* text);
+void InsertMenuText(HMENU menu, int position, int state, int id, const char* text);
+void InsertMenuSeparator(HMENU menu, int position);
+void InsertSubMenu(HMENU menu, HMENU submenu, int position, const char* text);
+void SetWindowTextNarrow(HWND window, const char* text);
+void GetWindowTextNarrow(HWND window, char* buffer, int size);
+
+void PumpMessages();
+void PumpDialogMessages();
+int64_t PerformanceCounter();
+
+DWORD WINAPI ProgramThreadEntry(void* unused);
+int ProgramThreadMain();
+void RunExitSequence();
+
+int RequestCreateImage(int index, const char* name, int width, int height, int bits);
+void RequestRedrawImage(int index);
+int RequestLoadImage(int index, const char* path);
+void RequestPasteBitmap(HBITMAP bitmap);
+void RequestTextWindow(int index);
+void RequestInputBox(int items);
+void RequestButtonBox(int nx, int ny);
+void ServeRequest();
+
+// The boxes whose windows take dialog keyboard handling in PumpDialogMessages; null while closed.
+HWND InputBoxDialogWindow();
+HWND ButtonBoxDialogWindow();

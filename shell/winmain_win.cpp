@@ -1,0 +1,150 @@
+// Process entry: instance number, GDI+, the clock, folders, window classes, the main window and
+// the main thread's message loop.
+#include "shell_win.h"
+#include "clock.h"
+#include "command_ids.h"
+#include "folders.h"
+#include "main_geometry.h"
+
+#include <gdiplus.h>
+
+#include <cstdio>
+
+HINSTANCE moduleInstance;
+int instanceNumber;
+wchar_t mainClassName[MAIN_CLASS_CAPACITY];
+ULONG_PTR gdiplusToken;
+wchar_t openDialogFolderW[FOLDER_CAPACITY];
+char openDialogFolder[FOLDER_CAPACITY];
+wchar_t saveDialogFolderW[FOLDER_CAPACITY];
+char saveDialogFolder[FOLDER_CAPACITY];
+wchar_t logFolderW[FOLDER_CAPACITY];
+char logFolder[FOLDER_CAPACITY];
+HWND mainWindow;
+HWND statusLine;
+HMENU mainMenu;
+int colorDepth;
+HANDLE programThread;
+DWORD programThreadId;
+HFONT imageTextFont;
+
+static void FormatMainClassName(int number) {
+    swprintf(mainClassName, MAIN_CLASS_CAPACITY, L"pelori_mw%d", number);
+}
+
+// The first number whose main window class has no window; -1 when all ten are taken.
+static int ChooseInstanceNumber() {
+    for (int i = 0; i < INSTANCE_LIMIT; ++i) {
+        FormatMainClassName(i);
+        if (FindWindowW(mainClassName, nullptr) == nullptr) return i;
+    }
+    return -1;
+}
+
+static void StartClock() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    msPerCount = 1000.0 / static_cast<double>(frequency.QuadPart);
+    counterSource = PerformanceCounter;
+}
+
+static void ReadWorkingDirectory(wchar_t* wide, char* narrow) {
+    DWORD length = GetCurrentDirectoryW(FOLDER_CAPACITY, wide);
+    if (length == 0 || length >= FOLDER_CAPACITY) wide[0] = L'\0';
+    WideToNarrow(wide, narrow, FOLDER_CAPACITY);
+}
+
+static void RecordFolders() {
+    ReadWorkingDirectory(openDialogFolderW, openDialogFolder);
+    ReadWorkingDirectory(saveDialogFolderW, saveDialogFolder);
+    ReadWorkingDirectory(logFolderW, logFolder);
+    EnsureTrailingBackslash(logFolderW, FOLDER_CAPACITY);
+    WideToNarrow(logFolderW, logFolder, FOLDER_CAPACITY);
+}
+
+static bool RegisterFrameworkClass(const wchar_t* name, WNDPROC procedure, UINT style, HBRUSH background) {
+    WNDCLASSW windowClass = {};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = moduleInstance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+static bool RegisterWindowClasses() {
+    HBRUSH buttonFace = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    return RegisterFrameworkClass(mainClassName, MainWindowProc, CS_CLASSDC, buttonFace) &&
+           RegisterFrameworkClass(L"plr_iw", ImageWindowProc, CS_OWNDC, black) &&
+           RegisterFrameworkClass(L"plr_twi", TextWindowProc, CS_OWNDC, black) &&
+           RegisterFrameworkClass(L"plr_ib", InputBoxProc, CS_OWNDC | CS_DBLCLKS, buttonFace) &&
+           RegisterFrameworkClass(L"plr_bb", ButtonBoxProc, CS_OWNDC | CS_DBLCLKS, buttonFace);
+}
+
+static void CreateMainMenu() {
+    mainMenu = CreateMenu();
+    InsertMenuText(mainMenu, 0, 0, CMD_START, "Start(&S)");
+    InsertMenuText(mainMenu, 1, 0, CMD_STOP, "Stop(&C)");
+    InsertMenuText(mainMenu, 2, 0, CMD_EXIT, "Exit(&X)");
+}
+
+static const DWORD MAIN_STYLE = WS_VISIBLE | WS_CAPTION | WS_THICKFRAME;
+
+static bool CreateMainWindow() {
+    RECT frame = {0, 0, MAIN_CLIENT_WIDTH, GetSystemMetrics(SM_CYMENU) + MAIN_CLIENT_EXTRA_HEIGHT};
+    AdjustWindowRect(&frame, MAIN_STYLE, FALSE);
+    MainWindowPlacement at =
+        ComputeMainWindowPlacement(frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
+                                   GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
+    HWND window = CreateWindowExW(0, mainClassName, L"PELORI", MAIN_STYLE, at.x, at.y, at.width, at.height, nullptr,
+                                  mainMenu, moduleInstance, nullptr);
+    if (window == nullptr) return false;
+    char depth[16];
+    snprintf(depth, sizeof depth, "%d-bit color", colorDepth);
+    SetStatusText(depth);
+    DragAcceptFiles(window, TRUE);
+    UpdateWindow(window);
+    return true;
+}
+
+static void CreateImageTextFont() {
+    imageTextFont = CreateFontW(16, 8, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ ゴシック");
+}
+
+static void RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    instanceNumber = ChooseInstanceNumber();
+    if (instanceNumber < 0) {
+        MessageBoxW(nullptr, L"Over instance limit!", L"PELORI", MB_OK);
+        return 1;
+    }
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+    StartClock();
+    moduleInstance = instance;
+    RecordFolders();
+    if (!RegisterWindowClasses()) return 1;
+    CreateMainMenu();
+    if (!CreateMainWindow()) {
+        // Without a main window there is nothing to run; the menu was never attached to a window.
+        DestroyMenu(mainMenu);
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+        return 1;
+    }
+    CreateImageTextFont();
+    RunMessageLoop();
+    DeleteObject(imageTextFont);
+    if (IsMenu(mainMenu)) DestroyMenu(mainMenu);
+    Gdiplus::GdiplusShutdown(gdiplusToken);
+    return 0;
+}

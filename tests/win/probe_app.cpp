@@ -1,0 +1,137 @@
+// The probe: the framework with a test application whose AppMain behaves as the runner asks, and
+// a subclass of the main window that logs what happens on the main thread.
+#include "probe_protocol.h"
+#include "shell/clock.h"
+#include "shell/command_ids.h"
+#include "shell/request.h"
+#include "shell/shell_win.h"
+#include "pelori.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+HANDLE logFile = INVALID_HANDLE_VALUE;
+char mode[32] = "returns";
+WNDPROC frameworkMainProc;
+HANDLE programThreadCopy;
+uint32_t exitChosenAt;
+
+void Log(const char* format, ...) {
+    char line[512];
+    va_list args;
+    va_start(args, format);
+    int length = vsnprintf(line, sizeof line - 1, format, args);
+    va_end(args);
+    if (length < 0) return;
+    if (length > static_cast<int>(sizeof line) - 2) length = sizeof line - 2;
+    line[length++] = '\n';
+    DWORD written;
+    WriteFile(logFile, line, static_cast<DWORD>(length), &written, nullptr);
+}
+
+void OpenLog() {
+    wchar_t path[MAX_PATH];
+    if (GetEnvironmentVariableW(PROBE_LOG_VARIABLE, path, MAX_PATH) == 0) return;
+    logFile = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    wchar_t wideMode[32];
+    if (GetEnvironmentVariableW(PROBE_MODE_VARIABLE, wideMode, 32) > 0) WideToNarrow(wideMode, mode, sizeof mode);
+}
+
+// Files requests whose results are known whatever the slots hold: an index outside 0..255 gives 4
+// and a depth of 16 bits gives 3. Each second filer posts a message that files a nested request
+// from inside the next filer's wait.
+void FileRequestLoad() {
+    uint32_t servedBefore = request.servedCount;
+    int wrong = 0;
+    for (int i = 0; i < PROBE_LOAD_REQUESTS; ++i) {
+        if (i % 2 == 0) PostMessageW(mainWindow, WM_PROBE_NESTED, 0, 0);
+        bool outside = i % 3 == 0;
+        int index = outside ? (i % 2 ? 256 + i : -1 - i) : i % 256;
+        int result = RequestCreateImage(index, "load", 1, 1, 16);
+        if (result != (outside ? 4 : 3)) ++wrong;
+    }
+    PumpMessages();
+    Log("load served=%u wrong=%d", request.servedCount - servedBefore, wrong);
+}
+
+int nestedWrong;
+void FileNestedRequest() {
+    if (RequestCreateImage(300, "nested", 1, 1, 32) != 4) ++nestedWrong;
+    Log("nested wrong=%d", nestedWrong);
+}
+
+void FileAfterChoosingExit(HWND window) {
+    PostMessageW(window, WM_COMMAND, CMD_EXIT, 0);
+    int result = RequestCreateImage(5, "late", 8, 8, 32);
+    Log("filer returned %d", result);
+}
+
+void NoteExitChosen(UINT message, WPARAM wParam) {
+    bool exitCommand = message == WM_COMMAND && LOWORD(wParam) == CMD_EXIT;
+    bool exitKey = message == WM_KEYDOWN && (wParam == 'X' || wParam == VK_ESCAPE) && GetKeyState(VK_CONTROL) >= 0;
+    if (exitCommand || exitKey) exitChosenAt = ClockMs();
+}
+
+void LogDestroyed(HWND window) {
+    DWORD code = 0;
+    GetExitCodeThread(programThreadCopy, &code);
+    LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    Log("destroyed thread_exit=%lu exitState=%d running=%d exit_ms=%u accept_files=%d", code,
+        runState.exitState.load(), runState.running.load(), ClockMs() - exitChosenAt,
+        (exStyle & WS_EX_ACCEPTFILES) != 0);
+}
+
+// Menus belong to their process, so the runner reads the menu bar through the probe.
+void LogMenuBar(HWND window) {
+    HMENU menu = GetMenu(window);
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        char narrow[64];
+        WideToNarrow(text, narrow, sizeof narrow);
+        Log("menu %d %u %u %s", i, GetMenuItemID(menu, i), GetMenuState(menu, i, MF_BYPOSITION), narrow);
+    }
+}
+
+LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    NoteExitChosen(message, wParam);
+    switch (message) {
+    case WM_PROBE_REPORT:
+        Log("flags start=%d running=%d stop=%d exit=%d", runState.startRequested.load(), runState.running.load(),
+            runState.stopRequested.load(), runState.exitState.load());
+        return 0;
+    case WM_PROBE_LOAD: FileRequestLoad(); return 0;
+    case WM_PROBE_NESTED: FileNestedRequest(); return 0;
+    case WM_PROBE_MENU: LogMenuBar(window); return 0;
+    case WM_PROBE_GIVE_UP: FileAfterChoosingExit(window); return 0;
+    case WM_COMMAND: Log("command %d", static_cast<int>(LOWORD(wParam))); break;
+    case WM_DESTROY: LogDestroyed(window); break;
+    }
+    return CallWindowProcW(frameworkMainProc, window, message, wParam, lParam);
+}
+
+} // namespace
+
+void AppSetup() {
+    OpenLog();
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &programThreadCopy, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    frameworkMainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProbeMainProc)));
+    Log("setup instance=%d mode=%s", instanceNumber, mode);
+}
+
+void AppMain() {
+    Log("appmain begin");
+    bool forever = std::strcmp(mode, "forever") == 0;
+    while (forever || runState.stopRequested == 0) {
+        Sleep(5);
+        PumpDialogMessages();
+    }
+    Log("appmain end");
+}

@@ -1,0 +1,145 @@
+#include "probe_client.h"
+
+#include <vector>
+
+namespace {
+
+std::wstring ProbeExecutablePath() {
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring full(path, length);
+    return full.substr(0, full.find_last_of(L"\\/") + 1) + L"pelori_probe.exe";
+}
+
+std::wstring NewLogPath() {
+    static int counter;
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    wchar_t name[64];
+    swprintf(name, 64, L"plr_probe_%lu_%d.log", GetCurrentProcessId(), ++counter);
+    return std::wstring(folder) + name;
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+} // namespace
+
+std::string WindowClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return Narrow(name);
+}
+
+std::string WindowText(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return Narrow(text);
+}
+
+HWND FindMainWindowOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search = {processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            Search* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s->processId || WindowClassName(window).rfind("pelori_mw", 0) != 0) return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool LaunchProbe(Probe& probe, const char* mode) {
+    probe.logPath = NewLogPath();
+    DeleteFileW(probe.logPath.c_str());
+    std::wstring wideMode(mode, mode + strlen(mode));
+    SetEnvironmentVariableW(PROBE_MODE_VARIABLE, wideMode.c_str());
+    SetEnvironmentVariableW(PROBE_LOG_VARIABLE, probe.logPath.c_str());
+    std::wstring exe = ProbeExecutablePath();
+    std::vector<wchar_t> commandLine(exe.begin(), exe.end());
+    commandLine.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &probe.process) != 0;
+}
+
+bool StartProbe(Probe& probe, const char* mode, int timeoutMs) {
+    if (!LaunchProbe(probe, mode)) return false;
+    if (WaitForLogLine(probe, "setup", timeoutMs).empty()) return false;
+    probe.mainWindow = FindMainWindowOf(probe.process.dwProcessId);
+    return probe.mainWindow != nullptr;
+}
+
+std::string ReadProbeLog(const Probe& probe) {
+    HANDLE file = CreateFileW(probe.logPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+}
+
+static std::vector<std::string> LogLines(const Probe& probe) {
+    std::vector<std::string> lines;
+    std::string text = ReadProbeLog(probe);
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+int CountLogLines(const Probe& probe, const char* prefix) {
+    int count = 0;
+    for (const std::string& line : LogLines(probe))
+        if (line.rfind(prefix, 0) == 0) ++count;
+    return count;
+}
+
+std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs) {
+    DWORD start = GetTickCount();
+    do {
+        for (const std::string& line : LogLines(probe))
+            if (line.rfind(prefix, 0) == 0) return line;
+        Sleep(20);
+    } while (GetTickCount() - start < static_cast<DWORD>(timeoutMs));
+    return "";
+}
+
+std::string ReportFlags(Probe& probe) {
+    int before = CountLogLines(probe, "flags");
+    SendMessageW(probe.mainWindow, WM_PROBE_REPORT, 0, 0);
+    std::vector<std::string> flags;
+    for (const std::string& line : LogLines(probe))
+        if (line.rfind("flags", 0) == 0) flags.push_back(line);
+    return static_cast<int>(flags.size()) > before ? flags.back() : "";
+}
+
+DWORD WaitForProbeExit(Probe& probe, int timeoutMs) {
+    if (probe.process.hProcess == nullptr) return STILL_ACTIVE;
+    WaitForSingleObject(probe.process.hProcess, static_cast<DWORD>(timeoutMs));
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(probe.process.hProcess, &code);
+    return code;
+}
+
+void KillProbe(Probe& probe) {
+    if (probe.process.hProcess == nullptr) return;
+    if (WaitForSingleObject(probe.process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(probe.process.hProcess, 99);
+    CloseHandle(probe.process.hProcess);
+    CloseHandle(probe.process.hThread);
+    probe.process = {};
+    DeleteFileW(probe.logPath.c_str());
+}

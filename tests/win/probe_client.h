@@ -1,0 +1,33 @@
+// Starting probe processes and watching them from the test runner, as another program would:
+// through their windows, their log file and their exit codes.
+#pragma once
+
+#include "probe_protocol.h"
+
+#include <string>
+
+struct Probe {
+    PROCESS_INFORMATION process = {};
+    std::wstring logPath;
+    HWND mainWindow = nullptr;
+};
+
+// Starts the probe in a mode and waits until its application has been set up and its main window
+// is found. Returns false if that does not happen within the timeout.
+bool StartProbe(Probe& probe, const char* mode, int timeoutMs = 15000);
+bool LaunchProbe(Probe& probe, const char* mode); // starts it without waiting
+
+std::string ReadProbeLog(const Probe& probe);
+int CountLogLines(const Probe& probe, const char* prefix);
+// Waits until a log line starts with the prefix; returns that line, or "" after the timeout.
+std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs = 10000);
+// Asks the probe's main thread to log its run flags and returns that line.
+std::string ReportFlags(Probe& probe);
+
+// Waits for the process to end; returns its exit code, or STILL_ACTIVE after the timeout.
+DWORD WaitForProbeExit(Probe& probe, int timeoutMs = 10000);
+void KillProbe(Probe& probe);
+
+HWND FindMainWindowOf(DWORD processId);
+std::string WindowClassName(HWND window);
+std::string WindowText(HWND window);

@@ -1,0 +1,301 @@
+// The shell under Wine: real processes, driven through their windows with posted and sent
+// messages and synthetic input, observed through windows, log lines and exit codes.
+#include "probe_client.h"
+#include "shell/command_ids.h"
+#include "shell/main_geometry.h"
+#include "wintest.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Ends the probe when the case ends, passed or not.
+struct ProbeGuard {
+    Probe& probe;
+    ~ProbeGuard() { KillProbe(probe); }
+};
+
+int LogNumber(const std::string& line, const char* key) {
+    size_t at = line.find(key);
+    return at == std::string::npos ? -999 : std::atoi(line.c_str() + at + std::strlen(key));
+}
+
+void PostKey(HWND window, WPARAM key) { PostMessageW(window, WM_KEYDOWN, key, 1); }
+
+WT_CASE(MainWindowClassPlacementAndLook) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    HWND window = probe.mainWindow;
+    WT_CHECK_EQ(WindowClassName(window), std::string("pelori_mw0"));
+    WT_CHECK_EQ(WindowText(window), std::string("PELORI"));
+
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    WT_CHECK((style & WS_CAPTION) == WS_CAPTION);
+    WT_CHECK((style & WS_THICKFRAME) != 0);
+    WT_CHECK((style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0);
+
+    RECT frame = {0, 0, MAIN_CLIENT_WIDTH, GetSystemMetrics(SM_CYMENU) + MAIN_CLIENT_EXTRA_HEIGHT};
+    AdjustWindowRect(&frame, WS_VISIBLE | WS_CAPTION | WS_THICKFRAME, FALSE);
+    MainWindowPlacement created =
+        ComputeMainWindowPlacement(frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
+                                   GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
+    RECT rect;
+    GetWindowRect(window, &rect);
+    WT_CHECK_EQ(rect.left, created.x);
+    WT_CHECK_EQ(rect.top, created.y + BOUNCE_DROP); // the bounce carried it down
+    WT_CHECK_EQ(rect.right - rect.left, created.width);
+    WT_CHECK_EQ(rect.bottom - rect.top, created.height);
+    WT_CHECK_EQ(rect.left + rect.right, GetSystemMetrics(SM_CXFULLSCREEN) - (GetSystemMetrics(SM_CXFULLSCREEN) - created.width) % 2);
+    RECT client;
+    GetClientRect(window, &client);
+    WT_CHECK_EQ(client.right, MAIN_CLIENT_WIDTH);
+
+    SendMessageW(window, WM_PROBE_MENU, 0, 0);
+    WT_CHECK_EQ(CountLogLines(probe, "menu "), 3);
+    WT_CHECK_EQ(WaitForLogLine(probe, "menu 0", 0), std::string("menu 0 1001 0 Start(&S)"));
+    WT_CHECK_EQ(WaitForLogLine(probe, "menu 1", 0), std::string("menu 1 1003 0 Stop(&C)"));
+    WT_CHECK_EQ(WaitForLogLine(probe, "menu 2", 0), std::string("menu 2 1002 0 Exit(&X)"));
+
+    HWND status = GetDlgItem(window, ID_STATUS_LINE);
+    WT_REQUIRE(status != nullptr);
+    WT_CHECK_EQ(WindowClassName(status), std::string("Static"));
+    HDC screen = GetDC(nullptr);
+    char depth[32];
+    std::snprintf(depth, sizeof depth, "%d-bit color", GetDeviceCaps(screen, BITSPIXEL));
+    ReleaseDC(nullptr, screen);
+    WT_CHECK_EQ(WindowText(status), std::string(12, ' ') + depth);
+    RECT statusRect;
+    GetWindowRect(status, &statusRect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&statusRect), 2);
+    WT_CHECK_EQ(statusRect.left, 0);
+    WT_CHECK_EQ(statusRect.top, 6);
+    WT_CHECK_EQ(statusRect.right - statusRect.left, 234);
+    WT_CHECK_EQ(statusRect.bottom - statusRect.top, 20);
+    WT_CHECK((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0);
+
+    PostMessageW(window, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+// Drags the right edge of the frame with the mouse; the window keeps its size.
+WT_CASE(DraggingTheFrameKeepsTheSize) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    HWND window = probe.mainWindow;
+    SetWindowPos(window, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // fully on the screen
+    RECT before;
+    GetWindowRect(window, &before);
+    int x = before.right - 2, y = (before.top + before.bottom) / 2;
+    SetCursorPos(x, y);
+    INPUT inputs[4] = {};
+    for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE;
+    inputs[1].mi.dx = 40;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE;
+    inputs[2].mi.dx = 40;
+    inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& input : inputs) {
+        SendInput(1, &input, sizeof input);
+        Sleep(100);
+    }
+    Sleep(300);
+    RECT after;
+    GetWindowRect(window, &after);
+    WT_CHECK_EQ(after.right - after.left, before.right - before.left);
+    WT_CHECK_EQ(after.bottom - after.top, before.bottom - before.top);
+    PostMessageW(window, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+WT_CASE(StartRunsAppMainOnceAndStopOnlyRaisesTheFlag) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    HWND window = probe.mainWindow;
+    PostKey(window, 'S');
+    PostKey(window, 'S');
+    WT_REQUIRE(!WaitForLogLine(probe, "appmain begin").empty());
+    PostMessageW(window, WM_COMMAND, CMD_START, 0); // ignored while AppMain runs
+    Sleep(200);
+    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 1);
+    WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=1 stop=0 exit=0"));
+
+    PostKey(window, 'C');
+    WT_REQUIRE(!WaitForLogLine(probe, "appmain end").empty());
+    Sleep(50);
+    WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=0 stop=0 exit=0"));
+    WT_CHECK((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0);
+
+    PostMessageW(window, WM_COMMAND, CMD_STOP, 0); // outside AppMain: only the flag
+    Sleep(50);
+    WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=0 stop=1 exit=0"));
+    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 1);
+
+    PostMessageW(window, WM_COMMAND, CMD_START, 0); // the next Start clears it
+    Sleep(200);
+    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 2);
+    WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=1 stop=0 exit=0"));
+    WT_CHECK((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0);
+
+    // Exit while AppMain returns in time: the thread ends with 0 and file drop stays off.
+    PostKey(window, 'X');
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+    std::string destroyed = WaitForLogLine(probe, "destroyed", 0);
+    WT_CHECK_EQ(LogNumber(destroyed, "thread_exit="), 0);
+    WT_CHECK_EQ(LogNumber(destroyed, "exitState="), 2);
+    WT_CHECK_EQ(LogNumber(destroyed, "running="), 1);
+    WT_CHECK_EQ(LogNumber(destroyed, "accept_files="), 0);
+    WT_CHECK(LogNumber(destroyed, "exit_ms=") < 1000);
+}
+
+WT_CASE(ExitWhileIdleEndsTheThreadWithZero) {
+    struct Way {
+        UINT message;
+        WPARAM wParam;
+    } ways[] = {{WM_COMMAND, CMD_EXIT}, {WM_KEYDOWN, VK_ESCAPE}};
+    for (const Way& way : ways) {
+        Probe probe;
+        ProbeGuard guard{probe};
+        WT_REQUIRE(StartProbe(probe, "returns"));
+        PostMessageW(probe.mainWindow, way.message, way.wParam, 1);
+        WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+        std::string destroyed = WaitForLogLine(probe, "destroyed", 0);
+        WT_CHECK_EQ(LogNumber(destroyed, "thread_exit="), 0);
+        WT_CHECK_EQ(LogNumber(destroyed, "exitState="), 2);
+        WT_CHECK(LogNumber(destroyed, "exit_ms=") < 500);
+        WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 0);
+    }
+}
+
+WT_CASE(ExitWhileAppMainNeverReturnsTerminatesAfter2000ms) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "forever"));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_START, 0);
+    WT_REQUIRE(!WaitForLogLine(probe, "appmain begin").empty());
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+    std::string destroyed = WaitForLogLine(probe, "destroyed", 0);
+    WT_CHECK_EQ(LogNumber(destroyed, "thread_exit="), 1);
+    WT_CHECK_EQ(LogNumber(destroyed, "exitState="), 2);
+    int elapsed = LogNumber(destroyed, "exit_ms=");
+    WT_CHECK(elapsed >= 2000 && elapsed < 3000);
+}
+
+WT_CASE(RequestsUnderLoadLoseNoneAndNeverOverlap) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SendMessageW(probe.mainWindow, WM_PROBE_LOAD, 0, 0);
+    std::string load = WaitForLogLine(probe, "load", 0);
+    WT_CHECK_EQ(LogNumber(load, "wrong="), 0);
+    int nested = CountLogLines(probe, "nested");
+    WT_CHECK_EQ(nested, PROBE_LOAD_REQUESTS / 2);
+    WT_CHECK_EQ(CountLogLines(probe, "nested wrong=0"), nested);
+    WT_CHECK_EQ(LogNumber(load, "served="), PROBE_LOAD_REQUESTS + nested);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+// A request filed while AppMain runs waits; Exit chosen inside that wait must not leave the filer
+// (and the process) waiting for a program thread that has ended.
+WT_CASE(FilerGivesUpWhenExitIsChosenDuringItsWait) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_START, 0);
+    WT_REQUIRE(!WaitForLogLine(probe, "appmain begin").empty());
+    PostMessageW(probe.mainWindow, WM_PROBE_GIVE_UP, 0, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+    WT_CHECK_EQ(WaitForLogLine(probe, "filer returned", 0), std::string("filer returned 5"));
+    WT_CHECK_EQ(LogNumber(WaitForLogLine(probe, "destroyed", 0), "thread_exit="), 0);
+}
+
+WT_CASE(CtrlWAndCtrlVPostTheirCommands) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SetForegroundWindow(probe.mainWindow);
+    Sleep(200);
+    WORD keys[][2] = {{VK_CONTROL, 'W'}, {VK_CONTROL, 'V'}};
+    for (auto& pair : keys) {
+        INPUT inputs[4] = {};
+        for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+        inputs[0].ki.wVk = pair[0];
+        inputs[1].ki.wVk = pair[1];
+        inputs[2].ki.wVk = pair[1];
+        inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs[3].ki.wVk = pair[0];
+        inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, inputs, sizeof inputs[0]);
+        Sleep(200);
+    }
+    WT_CHECK(!WaitForLogLine(probe, "command 1045", 3000).empty());
+    WT_CHECK(!WaitForLogLine(probe, "command 1026", 3000).empty());
+    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 0); // no plain W or V action
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+HWND FindMessageBoxOf(DWORD processId) {
+    for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr; box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(box, &owner);
+        if (owner == processId) return box;
+    }
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowClassName(child) == "Static" && !WindowText(child).empty()) text = WindowText(child);
+    return text;
+}
+
+WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
+    Probe probes[10];
+    struct Guards {
+        Probe* all;
+        ~Guards() {
+            for (int i = 0; i < 10; ++i) KillProbe(all[i]);
+        }
+    } guards{probes};
+    for (int i = 0; i < 10; ++i) {
+        WT_REQUIRE(StartProbe(probes[i], "returns"));
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "pelori_mw%d", i);
+        WT_CHECK_EQ(WindowClassName(probes[i].mainWindow), std::string(expected));
+    }
+
+    Probe eleventh;
+    ProbeGuard guard{eleventh};
+    WT_REQUIRE(LaunchProbe(eleventh, "returns"));
+    HWND box = nullptr;
+    for (int waited = 0; box == nullptr && waited < 10000; waited += 50) {
+        Sleep(50);
+        box = FindMessageBoxOf(eleventh.process.dwProcessId);
+    }
+    WT_REQUIRE(box != nullptr);
+    WT_CHECK_EQ(WindowText(box), std::string("PELORI"));
+    WT_CHECK_EQ(MessageBoxText(box), std::string("Over instance limit!"));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WT_CHECK_EQ(WaitForProbeExit(eleventh), 1ul);
+    WT_CHECK_EQ(ReadProbeLog(eleventh), std::string("")); // the application never started
+
+    PostMessageW(probes[3].mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probes[3]), 0ul);
+    KillProbe(probes[3]);
+    WT_REQUIRE(StartProbe(probes[3], "returns"));
+    WT_CHECK_EQ(WindowClassName(probes[3].mainWindow), std::string("pelori_mw3"));
+
+    for (Probe& probe : probes) PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    for (Probe& probe : probes) WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+} // namespace

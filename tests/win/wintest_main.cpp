@@ -1,0 +1,59 @@
+#include "wintest.h"
+
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+struct WinTestCase {
+    const char* name;
+    WinTestFunction function;
+};
+
+WinTestCase cases[128];
+int caseCount;
+bool currentFailed;
+
+} // namespace
+
+int RegisterWinTest(const char* name, WinTestFunction function) {
+    if (caseCount < static_cast<int>(std::extent<decltype(cases)>::value)) cases[caseCount++] = {name, function};
+    return caseCount;
+}
+
+void WinTestFail(const char* file, int line, const std::string& what) {
+    currentFailed = true;
+    std::printf("%s:%d: failure: %s\n", file, line, what.c_str());
+    std::fflush(stdout);
+}
+
+bool WinTestCaseFailed() { return currentFailed; }
+
+std::string WinTestFormat(long long value) { return std::to_string(value); }
+std::string WinTestFormat(const std::string& value) { return "\"" + value + "\""; }
+std::string WinTestFormat(const char* value) { return WinTestFormat(std::string(value ? value : "(null)")); }
+
+// wintest [CASE]: runs the named case, or every case; --list prints the names.
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--list") == 0) {
+        for (int i = 0; i < caseCount; ++i) std::printf("%s\n", cases[i].name);
+        return 0;
+    }
+    int passed = 0, failed = 0;
+    for (int i = 0; i < caseCount; ++i) {
+        if (argc > 1 && std::strcmp(argv[1], cases[i].name) != 0) continue;
+        currentFailed = false;
+        std::printf("[ RUN      ] %s\n", cases[i].name);
+        std::fflush(stdout);
+        cases[i].function();
+        std::printf("%s %s\n", currentFailed ? "[  FAILED  ]" : "[       OK ]", cases[i].name);
+        std::fflush(stdout);
+        (currentFailed ? failed : passed)++;
+    }
+    if (passed + failed == 0) {
+        std::printf("no case named %s\n", argc > 1 ? argv[1] : "(any)");
+        return 1;
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
