@@ -19,6 +19,7 @@ set(PLR_LINK_OPTIONS
     -static -static-libgcc -static-libstdc++
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
     -Wl,--major-os-version,5 -Wl,--minor-os-version,0
+    $<$<CONFIG:Release>:-s>
 )
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     list(APPEND PLR_LINK_OPTIONS -Wl,--large-address-aware)

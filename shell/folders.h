@@ -6,7 +6,8 @@
 // "C:\" keeps its single backslash. Returns 0, or 1 when the buffer has no room (path unchanged).
 template <typename Ch> int EnsureTrailingBackslash(Ch* path, size_t capacity) {
     size_t length = 0;
-    while (length < capacity && path[length] != 0) ++length;
+    while (length < capacity && path[length] != 0)
+        ++length;
     if (length == capacity) return 1;
     if (length > 0 && path[length - 1] == Ch('\\')) return 0;
     if (length + 2 > capacity) return 1;

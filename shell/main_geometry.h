@@ -2,7 +2,7 @@
 #pragma once
 
 enum {
-    MAIN_CLIENT_WIDTH = 240,      // client width of the main window
+    MAIN_CLIENT_WIDTH = 240,       // client width of the main window
     MAIN_CLIENT_EXTRA_HEIGHT = 32, // client height below the menu bar
     BOUNCE_STEPS = 28,
     BOUNCE_STEP_MS = 20,

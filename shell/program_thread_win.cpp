@@ -49,7 +49,8 @@ void RunExitSequence() {
     if (programThread != nullptr) {
         // No messages are pumped here: the program thread needs nothing from the main thread to end.
         uint32_t start = ClockMs();
-        while (ProgramThreadExitCode() == STILL_ACTIVE && ClockMs() - start <= EXIT_WAIT_MS) Sleep(0);
+        while (ProgramThreadExitCode() == STILL_ACTIVE && ClockMs() - start <= EXIT_WAIT_MS)
+            Sleep(0);
         if (ProgramThreadExitCode() == STILL_ACTIVE) TerminateThread(programThread, FORCED_EXIT_CODE);
     }
     int32_t asked = EXIT_ASKED;

@@ -32,7 +32,7 @@ struct Request {
     int width = 0, height = 0;           // pixels, -1 for a default size, or the button grid
     int bits = 0;
     int zoom = 0;
-    void* bitmap = nullptr;              // a device-dependent bitmap handed to the program thread
+    void* bitmap = nullptr;               // a device-dependent bitmap handed to the program thread
     std::atomic<uint32_t> servedCount{0}; // requests served since start, for diagnostics
 };
 

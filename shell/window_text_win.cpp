@@ -18,7 +18,8 @@ int NarrowToWide(const char* text, wchar_t* out, int capacity) {
         wchar_t one[2];
         int units = MultiByteToWideChar(CP_ACP, 0, p, bytes, one, 2);
         if (units <= 0 || length + units > capacity - 1) break;
-        for (int i = 0; i < units; ++i) out[length++] = one[i];
+        for (int i = 0; i < units; ++i)
+            out[length++] = one[i];
         p += bytes;
     }
     out[length] = L'\0';
@@ -37,7 +38,8 @@ int WideToNarrow(const wchar_t* text, char* out, int capacity) {
         char bytes[8];
         int count = WideCharToMultiByte(CP_ACP, 0, p, units, bytes, sizeof bytes, nullptr, nullptr);
         if (count <= 0 || length + count > capacity - 1) break;
-        for (int i = 0; i < count; ++i) out[length++] = bytes[i];
+        for (int i = 0; i < count; ++i)
+            out[length++] = bytes[i];
         p += units;
     }
     out[length] = '\0';

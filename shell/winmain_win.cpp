@@ -28,9 +28,7 @@ HANDLE programThread;
 DWORD programThreadId;
 HFONT imageTextFont;
 
-static void FormatMainClassName(int number) {
-    swprintf(mainClassName, MAIN_CLASS_CAPACITY, L"pelori_mw%d", number);
-}
+static void FormatMainClassName(int number) { swprintf(mainClassName, MAIN_CLASS_CAPACITY, L"pelori_mw%d", number); }
 
 // The first number whose main window class has no window; -1 when all ten are taken.
 static int ChooseInstanceNumber() {
@@ -95,9 +93,9 @@ static const DWORD MAIN_STYLE = WS_VISIBLE | WS_CAPTION | WS_THICKFRAME;
 static bool CreateMainWindow() {
     RECT frame = {0, 0, MAIN_CLIENT_WIDTH, GetSystemMetrics(SM_CYMENU) + MAIN_CLIENT_EXTRA_HEIGHT};
     AdjustWindowRect(&frame, MAIN_STYLE, FALSE);
-    MainWindowPlacement at =
-        ComputeMainWindowPlacement(frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
-                                   GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
+    MainWindowPlacement at = ComputeMainWindowPlacement(
+        frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
+        GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
     HWND window = CreateWindowExW(0, mainClassName, L"PELORI", MAIN_STYLE, at.x, at.y, at.width, at.height, nullptr,
                                   mainMenu, moduleInstance, nullptr);
     if (window == nullptr) return false;

@@ -33,10 +33,10 @@ TEST_F(ClockFixture, DifferencesStayCorrectAcrossTheWrap) {
         int64_t before, after;
         uint32_t elapsed;
     } cases[] = {
-        {wrapCount - 50, wrapCount + 150, 20},   // 5 ms before the wrap to 15 ms after
-        {wrapCount - 10, wrapCount, 1},          // exactly onto the wrap
+        {wrapCount - 50, wrapCount + 150, 20},       // 5 ms before the wrap to 15 ms after
+        {wrapCount - 10, wrapCount, 1},              // exactly onto the wrap
         {wrapCount - 5000, wrapCount + 15000, 2000}, // the exit wait's limit across the wrap
-        {3 * wrapCount - 7, 3 * wrapCount + 3, 1}, // a later wrap
+        {3 * wrapCount - 7, 3 * wrapCount + 3, 1},   // a later wrap
     };
     for (const Case& c : cases) {
         fakeCount = c.before;

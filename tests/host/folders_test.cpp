@@ -11,7 +11,7 @@ TEST(EnsureTrailingBackslash, AddsOneUnlessPresent) {
         std::u16string path, expected;
     } cases[] = {
         {u"C:\\work", u"C:\\work\\"},
-        {u"C:\\", u"C:\\"},                // a drive root keeps its single backslash
+        {u"C:\\", u"C:\\"}, // a drive root keeps its single backslash
         {u"\\\\server\\share\\", u"\\\\server\\share\\"},
         {u"D:\\Bilder\\3D", u"D:\\Bilder\\3D\\"},
     };

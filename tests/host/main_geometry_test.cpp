@@ -17,7 +17,8 @@ TEST(MainWindowPlacement, CentredAndRestingOnTheTaskbarEdge) {
         {1300, 77, 1280, 1005, 19, -10, 892}, // wider than the screen: truncates toward zero
     };
     for (const Case& c : cases) {
-        MainWindowPlacement p = ComputeMainWindowPlacement(c.frameWidth, c.frameHeight, c.fullWidth, c.fullHeight, c.caption);
+        MainWindowPlacement p =
+            ComputeMainWindowPlacement(c.frameWidth, c.frameHeight, c.fullWidth, c.fullHeight, c.caption);
         EXPECT_EQ(p.x, c.x);
         EXPECT_EQ(p.y, c.y);
         EXPECT_EQ(p.width, c.frameWidth);

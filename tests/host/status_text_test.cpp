@@ -16,7 +16,7 @@ TEST(FormatStatusField, CentresOnCharacter18) {
         {"Input text", 13},
         {"", 18},
         {"Click the second point", 7},
-        {"x", 18},                                      // 1/2 truncates to 0
+        {"x", 18},                                    // 1/2 truncates to 0
         {"0123456789012345678901234567890123456", 0}, // 18 - 37/2 < 0
     };
     for (const Case& c : cases) {

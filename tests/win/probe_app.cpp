@@ -80,9 +80,8 @@ void LogDestroyed(HWND window) {
     DWORD code = 0;
     GetExitCodeThread(programThreadCopy, &code);
     LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    Log("destroyed thread_exit=%lu exitState=%d running=%d exit_ms=%u accept_files=%d", code,
-        runState.exitState.load(), runState.running.load(), ClockMs() - exitChosenAt,
-        (exStyle & WS_EX_ACCEPTFILES) != 0);
+    Log("destroyed thread_exit=%lu exitState=%d running=%d exit_ms=%u accept_files=%d", code, runState.exitState.load(),
+        runState.running.load(), ClockMs() - exitChosenAt, (exStyle & WS_EX_ACCEPTFILES) != 0);
 }
 
 // Menus belong to their process, so the runner reads the menu bar through the probe.

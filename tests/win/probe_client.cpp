@@ -22,7 +22,8 @@ std::wstring NewLogPath() {
 
 std::string Narrow(const std::wstring& text) {
     std::string out;
-    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    for (wchar_t c : text)
+        out += c < 128 ? static_cast<char>(c) : '?';
     return out;
 }
 
@@ -81,13 +82,15 @@ bool StartProbe(Probe& probe, const char* mode, int timeoutMs) {
 }
 
 std::string ReadProbeLog(const Probe& probe) {
-    HANDLE file = CreateFileW(probe.logPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(probe.logPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "";
     std::string text;
     char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
     CloseHandle(file);
     return text;
 }

@@ -39,16 +39,17 @@ WT_CASE(MainWindowClassPlacementAndLook) {
 
     RECT frame = {0, 0, MAIN_CLIENT_WIDTH, GetSystemMetrics(SM_CYMENU) + MAIN_CLIENT_EXTRA_HEIGHT};
     AdjustWindowRect(&frame, WS_VISIBLE | WS_CAPTION | WS_THICKFRAME, FALSE);
-    MainWindowPlacement created =
-        ComputeMainWindowPlacement(frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
-                                   GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
+    MainWindowPlacement created = ComputeMainWindowPlacement(
+        frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
+        GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
     RECT rect;
     GetWindowRect(window, &rect);
     WT_CHECK_EQ(rect.left, created.x);
     WT_CHECK_EQ(rect.top, created.y + BOUNCE_DROP); // the bounce carried it down
     WT_CHECK_EQ(rect.right - rect.left, created.width);
     WT_CHECK_EQ(rect.bottom - rect.top, created.height);
-    WT_CHECK_EQ(rect.left + rect.right, GetSystemMetrics(SM_CXFULLSCREEN) - (GetSystemMetrics(SM_CXFULLSCREEN) - created.width) % 2);
+    WT_CHECK_EQ(rect.left + rect.right,
+                GetSystemMetrics(SM_CXFULLSCREEN) - (GetSystemMetrics(SM_CXFULLSCREEN) - created.width) % 2);
     RECT client;
     GetClientRect(window, &client);
     WT_CHECK_EQ(client.right, MAIN_CLIENT_WIDTH);
@@ -92,7 +93,8 @@ WT_CASE(DraggingTheFrameKeepsTheSize) {
     int x = before.right - 2, y = (before.top + before.bottom) / 2;
     SetCursorPos(x, y);
     INPUT inputs[4] = {};
-    for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE;
     inputs[1].mi.dx = 40;
@@ -225,7 +227,8 @@ WT_CASE(CtrlWAndCtrlVPostTheirCommands) {
     WORD keys[][2] = {{VK_CONTROL, 'W'}, {VK_CONTROL, 'V'}};
     for (auto& pair : keys) {
         INPUT inputs[4] = {};
-        for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+        for (INPUT& input : inputs)
+            input.type = INPUT_KEYBOARD;
         inputs[0].ki.wVk = pair[0];
         inputs[1].ki.wVk = pair[1];
         inputs[2].ki.wVk = pair[1];
@@ -243,7 +246,8 @@ WT_CASE(CtrlWAndCtrlVPostTheirCommands) {
 }
 
 HWND FindMessageBoxOf(DWORD processId) {
-    for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr; box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
+    for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
+         box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(box, &owner);
         if (owner == processId) return box;
@@ -263,7 +267,8 @@ WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
     struct Guards {
         Probe* all;
         ~Guards() {
-            for (int i = 0; i < 10; ++i) KillProbe(all[i]);
+            for (int i = 0; i < 10; ++i)
+                KillProbe(all[i]);
         }
     } guards{probes};
     for (int i = 0; i < 10; ++i) {
@@ -294,8 +299,10 @@ WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
     WT_REQUIRE(StartProbe(probes[3], "returns"));
     WT_CHECK_EQ(WindowClassName(probes[3].mainWindow), std::string("pelori_mw3"));
 
-    for (Probe& probe : probes) PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
-    for (Probe& probe : probes) WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+    for (Probe& probe : probes)
+        PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    for (Probe& probe : probes)
+        WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
 } // namespace

@@ -15,31 +15,31 @@ std::string WinTestFormat(long long value);
 std::string WinTestFormat(const std::string& value);
 std::string WinTestFormat(const char* value);
 
-#define WT_CASE(name)                                                                                                \
-    static void name();                                                                                              \
-    static const int name##Registered = RegisterWinTest(#name, name);                                                \
+#define WT_CASE(name)                                                                                                  \
+    static void name();                                                                                                \
+    static const int name##Registered = RegisterWinTest(#name, name);                                                  \
     static void name()
 
-#define WT_CHECK(condition)                                                                                          \
-    do {                                                                                                             \
-        if (!(condition)) WinTestFail(__FILE__, __LINE__, "CHECK(" #condition ")");                                  \
+#define WT_CHECK(condition)                                                                                            \
+    do {                                                                                                               \
+        if (!(condition)) WinTestFail(__FILE__, __LINE__, "CHECK(" #condition ")");                                    \
     } while (0)
 
-#define WT_CHECK_EQ(actual, expected)                                                                                \
-    do {                                                                                                             \
-        auto actualValue = (actual);                                                                                 \
-        auto expectedValue = (expected);                                                                             \
-        if (!(actualValue == expectedValue))                                                                         \
-            WinTestFail(__FILE__, __LINE__,                                                                          \
-                        #actual " == " #expected ": got " + WinTestFormat(actualValue) + ", expected " +              \
-                            WinTestFormat(expectedValue));                                                           \
+#define WT_CHECK_EQ(actual, expected)                                                                                  \
+    do {                                                                                                               \
+        auto actualValue = (actual);                                                                                   \
+        auto expectedValue = (expected);                                                                               \
+        if (!(actualValue == expectedValue))                                                                           \
+            WinTestFail(__FILE__, __LINE__,                                                                            \
+                        #actual " == " #expected ": got " + WinTestFormat(actualValue) + ", expected " +               \
+                            WinTestFormat(expectedValue));                                                             \
     } while (0)
 
 // Ends the case at once when the condition fails (later checks would only repeat the failure).
-#define WT_REQUIRE(condition)                                                                                        \
-    do {                                                                                                             \
-        if (!(condition)) {                                                                                          \
-            WinTestFail(__FILE__, __LINE__, "REQUIRE(" #condition ")");                                              \
-            return;                                                                                                  \
-        }                                                                                                            \
+#define WT_REQUIRE(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            WinTestFail(__FILE__, __LINE__, "REQUIRE(" #condition ")");                                                \
+            return;                                                                                                    \
+        }                                                                                                              \
     } while (0)

@@ -36,7 +36,8 @@ std::string WinTestFormat(const char* value) { return WinTestFormat(std::string(
 // wintest [CASE]: runs the named case, or every case; --list prints the names.
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--list") == 0) {
-        for (int i = 0; i < caseCount; ++i) std::printf("%s\n", cases[i].name);
+        for (int i = 0; i < caseCount; ++i)
+            std::printf("%s\n", cases[i].name);
         return 0;
     }
     int passed = 0, failed = 0;
