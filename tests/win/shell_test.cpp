@@ -281,8 +281,9 @@ WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
     Probe eleventh;
     ProbeGuard guard{eleventh};
     WT_REQUIRE(LaunchProbe(eleventh, "returns"));
+    // The box is found as soon as it exists; its texts follow while the dialog is being built.
     HWND box = nullptr;
-    for (int waited = 0; box == nullptr && waited < 10000; waited += 50) {
+    for (int waited = 0; waited < 10000 && (box == nullptr || MessageBoxText(box).empty()); waited += 50) {
         Sleep(50);
         box = FindMessageBoxOf(eleventh.process.dwProcessId);
     }
