@@ -8,6 +8,8 @@ add_executable(host_tests
     tests/host/main_geometry_test.cpp
     tests/host/request_test.cpp
     tests/host/status_text_test.cpp
+    tests/host/text_layout_test.cpp
+    tests/host/text_slots_test.cpp
 )
 target_link_libraries(host_tests PRIVATE plr_portable GTest::gtest_main)
 gtest_discover_tests(host_tests TEST_PREFIX host. DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)

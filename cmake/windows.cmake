@@ -8,6 +8,7 @@ add_library(plr_framework OBJECT
     shell/window_text_win.cpp
     shell/winmain_win.cpp
     textwin/text_window_win.cpp
+    textwin/text_windows_win.cpp
     boxes/button_box_win.cpp
     boxes/input_box_win.cpp
     imagewin/image_window_win.cpp

@@ -8,6 +8,14 @@
 #include <atomic>
 #include <cstdint>
 
+#include "plr_records.h"
+
+#ifdef __MINGW32__
+#define PLR_PRINTF_FORMAT(f, a) __attribute__((format(gnu_printf, f, a)))
+#else
+#define PLR_PRINTF_FORMAT(f, a) __attribute__((format(printf, f, a)))
+#endif
+
 // ---------------------------------------------------------------------------------------------
 // Run control
 // NOTE: the flags are shared by the main thread and the program thread; each has one writer
@@ -31,6 +39,24 @@ struct RunState {
 extern RunState runState;
 
 void PLR_Pause(const char* text); // modal box with the text and the caption "Pause"; returns when closed
+
+// ---------------------------------------------------------------------------------------------
+// Text windows
+// NOTE: output, colours and line input act on the current text window and do nothing while it is
+// closed. Text is 8-bit system-code-page text; a line feed starts a new line.
+// ---------------------------------------------------------------------------------------------
+
+// Opens text window index (0..255) at screen position x, y (negative: the system's choice) with a
+// client area of width x height pixels (negative: 400 x 300), and makes it current.
+// 0 created; 1 already open (brought to the front and made current, unchanged); 2 the window, or
+// 3 its drawing surface, could not be made (nothing is left open).
+int PLR_OpenTextWindow(int index, int x, int y, int width, int height);
+void PLR_EnsureTextWindow(); // brings the current one up, or opens window 0 centred
+void PLR_Printf(const char* format, ...) PLR_PRINTF_FORMAT(1, 2); // formatted output, at most 4095 bytes per call
+int PLR_SelectTextWindow(int index);                              // makes it current; 1 if not open
+int PLR_DestroyTextWindow(int index);                             // closes it; 1 if not open
+void PLR_PushTextColor(ColorValue text, ColorValue background);   // saves the pair (8 deep) and sets a new one
+void PLR_PopTextColor();                                          // restores the most recently saved pair
 
 // The application's entry points, called on the program thread: AppSetup once at start,
 // AppMain on each Start.

@@ -6,6 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$root/build/wine/prefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Text without anti-aliasing, so the tests read exactly the text and background colours.
+export FONTCONFIG_FILE=$root/tests/win/fonts.conf
 if [ -z "${DISPLAY:-}" ]; then
     echo "wine-run.sh: no DISPLAY; run the tests through scripts/test.sh, which starts a virtual display" >&2
     exit 1

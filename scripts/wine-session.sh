@@ -32,9 +32,11 @@ start_virtual_display() {
 }
 
 # A prefix made once per build folder: a fixed 1280 x 1024 virtual desktop so that screen metrics,
-# focus and frames are the same on every run, and no crash dialogs.
+# focus and frames are the same on every run, no crash dialogs, and text drawn without font
+# smoothing, as the raster fonts of Windows are.
+wine_prefix_version=2
 prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/.pelori-ready" ] && return 0
+    [ "$(cat "$WINEPREFIX/.pelori-prefix" 2>/dev/null)" = "$wine_prefix_version" ] && return 0
     echo "Creating the Wine prefix $WINEPREFIX (once)"
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -43,8 +45,9 @@ prepare_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 0 /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.pelori-ready"
+    echo "$wine_prefix_version" >"$WINEPREFIX/.pelori-prefix"
 }
 
 start_wine_session() {

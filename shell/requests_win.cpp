@@ -1,8 +1,8 @@
 // Filing requests on the main thread and serving them on the program thread.
 #include "shell_win.h"
 #include "request.h"
-
-enum { SLOT_COUNT = 256 };
+#include "textwin/text_slots.h"
+#include "pelori.h"
 
 // Every filer: wait for a free record, store the fields, publish the code, pump until served.
 // The result a filer found in the record belongs to a filer whose wait it runs inside.
@@ -56,6 +56,10 @@ void RequestPasteBitmap(HBITMAP bitmap) {
 }
 
 void RequestTextWindow(int index) {
+    if (IsOpenTextWindow(index)) {
+        SetForegroundWindow(textWindows[index].window);
+        return;
+    }
     if (BeginRequest()) return;
     request.index = index;
     request.x = request.y = request.width = request.height = -1;
@@ -81,8 +85,8 @@ void RequestButtonBox(int nx, int ny) {
 
 static bool IsSlotIndex(int index) { return static_cast<unsigned>(index) < SLOT_COUNT; }
 
-// Image slots, text windows and the boxes are not built yet: requests for them are served with the
-// results an empty program gives (no image storage, no open slot).
+// Image slots and the boxes are not built yet: requests for them are served with the results an
+// empty program gives (no image storage, no open slot).
 void ServeRequest() {
     switch (TakeRequest()) {
     case REQ_CREATEIMAGE: request.result = IsSlotIndex(request.index) ? 3 : 4; break;
@@ -92,7 +96,9 @@ void ServeRequest() {
         DeleteObject(static_cast<HBITMAP>(request.bitmap));
         request.bitmap = nullptr;
         break;
-    case REQ_OPENTEXTWINDOW: break;
+    case REQ_OPENTEXTWINDOW:
+        if (IsSlotIndex(request.index)) PLR_OpenTextWindow(request.index, -1, -1, -1, -1);
+        break;
     case REQ_OPENINPUTBOX: break;
     case REQ_OPENBUTTONBOX: break;
     default: break; // never filed; completed without action so the record cannot jam

@@ -107,6 +107,12 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PROBE_LOAD: FileRequestLoad(); return 0;
     case WM_PROBE_NESTED: FileNestedRequest(); return 0;
     case WM_PROBE_MENU: LogMenuBar(window); return 0;
+    case WM_PROBE_TEXT_WINDOW: {
+        uint32_t before = request.servedCount;
+        RequestTextWindow(static_cast<int>(wParam));
+        Log("text window served=%u", request.servedCount - before);
+        return 0;
+    }
     case WM_PROBE_GIVE_UP: FileAfterChoosingExit(window); return 0;
     case WM_COMMAND: Log("command %d", static_cast<int>(LOWORD(wParam))); break;
     case WM_DESTROY: LogDestroyed(window); break;

@@ -245,6 +245,46 @@ WT_CASE(CtrlWAndCtrlVPostTheirCommands) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+int CountWindows(const wchar_t* className, const wchar_t* title) {
+    int count = 0;
+    for (HWND w = FindWindowW(className, title); w != nullptr; w = FindWindowExW(nullptr, w, className, title))
+        ++count;
+    return count;
+}
+
+// The main window has text windows opened through a request; an open one is only brought up.
+WT_CASE(TextWindowRequestsOpenOnceAtTheDefaultSize) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 4, 0);
+    WT_CHECK_EQ(WaitForLogLine(probe, "text window", 0), std::string("text window served=1"));
+    HWND text = FindWindowW(L"plr_twi", L"TextWindow 4");
+    WT_REQUIRE(text != nullptr);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(text, &owner);
+    WT_CHECK_EQ(owner, probe.process.dwProcessId);
+    RECT client;
+    GetClientRect(text, &client);
+    WT_CHECK_EQ(client.right, 400);
+    WT_CHECK_EQ(client.bottom, 300);
+
+    SetForegroundWindow(probe.mainWindow);
+    Sleep(100);
+    SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 4, 0);
+    WT_CHECK_EQ(CountLogLines(probe, "text window served=0"), 1); // nothing filed
+    WT_CHECK_EQ(CountWindows(L"plr_twi", L"TextWindow 4"), 1);
+    for (int waited = 0; GetForegroundWindow() != text && waited < 2000; waited += 50)
+        Sleep(50); // activation is async
+    WT_CHECK(GetForegroundWindow() == text);
+
+    SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 256, 0); // filed and served, opens nothing
+    WT_CHECK_EQ(CountLogLines(probe, "text window served=1"), 2);
+    WT_CHECK_EQ(CountWindows(L"plr_twi", nullptr), 1);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 HWND FindMessageBoxOf(DWORD processId) {
     for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
          box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {

@@ -10,6 +10,8 @@ typedef void (*WinTestFunction)();
 int RegisterWinTest(const char* name, WinTestFunction function);
 void WinTestFail(const char* file, int line, const std::string& what);
 bool WinTestCaseFailed();
+// Runs the named case, or every case for a null filter; returns the process exit code.
+int RunWinTests(const char* filter);
 
 std::string WinTestFormat(long long value);
 std::string WinTestFormat(const std::string& value);

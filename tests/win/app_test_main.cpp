@@ -1,0 +1,25 @@
+// In-process tests: the framework runs as usual and the test cases are the application. Start is
+// chosen at set-up, so the cases run in AppMain on the program thread, as application code does.
+// The case name comes from the command line; the process ends with the cases' result.
+#include "shell/command_ids.h"
+#include "shell/shell_win.h"
+#include "wintest.h"
+#include "pelori.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+void AppSetup() { PostMessageW(mainWindow, WM_COMMAND, CMD_START, 0); }
+
+void AppMain() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    char filter[128] = "";
+    if (argv != nullptr && argc > 1) WideToNarrow(argv[1], filter, sizeof filter);
+    LocalFree(argv);
+    int code = RunWinTests(filter[0] ? filter : nullptr);
+    std::fflush(stdout);
+    ExitProcess(static_cast<UINT>(code));
+}

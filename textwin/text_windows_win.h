@@ -1,0 +1,13 @@
+// Text window drawing steps that line input shares with formatted output.
+#pragma once
+
+#include "../shell/shell_win.h"
+#include "text_slots.h"
+#include "pelori.h"
+
+int ScrollTextWindow(int index); // 1 if it scrolled one line
+void DrawTextCells(wchar_t character, HDC context, int x, int y, int cells);
+void DrawCaret(int phase); // "_" on odd phases, a blank on even ones, at the current window's cursor
+void ApplyTextColors(TextWindowSlot* slot);
+bool MakeBackBuffer(TextWindowSlot* slot, int width, int height);
+void ReleaseBackBuffer(TextWindowSlot* slot);
