@@ -2,6 +2,7 @@
 
 add_library(plr_framework OBJECT
     shell/main_window_win.cpp
+    shell/owned_window_win.cpp
     shell/program_thread_win.cpp
     shell/pump_win.cpp
     shell/requests_win.cpp
@@ -11,7 +12,10 @@ add_library(plr_framework OBJECT
     textwin/text_windows_win.cpp
     boxes/button_box_win.cpp
     boxes/input_box_win.cpp
+    imagewin/file_dialogs_win.cpp
+    imagewin/image_files_win.cpp
     imagewin/image_window_win.cpp
+    imagewin/image_windows_win.cpp
 )
 target_link_libraries(plr_framework PUBLIC plr_portable gdiplus comdlg32 shell32 gdi32 user32 kernel32)
 

@@ -41,6 +41,47 @@ extern RunState runState;
 void PLR_Pause(const char* text); // modal box with the text and the caption "Pause"; returns when closed
 
 // ---------------------------------------------------------------------------------------------
+// Image windows
+// NOTE: a bad slot is an index outside 0..255 or a slot not in use; operations on it return 1 and
+// change nothing. A new image is black (or colour index 0) and becomes the current image.
+// ---------------------------------------------------------------------------------------------
+
+// Creates a 32-bit (8-bit) image window in slot at screen position x, y (-1: the system's choice)
+// for a width x height picture shown at zoom percent, reduced or raised to fit the screen.
+// 0 created; 1 slot in use; 2 no zoom fits the screen; 3 no pixel storage; 4 slot outside 0..255.
+int PLR_CreateImage(int slot, const char* name, int x, int y, int width, int height, int zoom);
+int PLR_CreateImage8(int slot, const char* name, int x, int y, int width, int height, int zoom);
+int PLR_CreateImageFL(int slot, const char* name, int x, int y, int width, int height, int zoom); // loose limits
+int PLR_CreateImage8FL(int slot, const char* name, int x, int y, int width, int height, int zoom);
+int PLR_DestroyImage(int slot);                         // closes the window and frees the slot
+int PLR_DrawImage(int slot);                            // copies the picture into its window now
+int PLR_SetZoom(int slot, int zoom);                    // 2: cannot be shown (nothing changes)
+int PLR_ResizeImage(int slot, int width, int height);   // re-creates the slot, black, at a new size
+int PLR_SetStretchMode(int slot, int mode);             // 3 COLORONCOLOR, 4 HALFTONE
+int PLR_GetStretchMode(int slot);                       // 0 for a bad slot
+int PLR_SelectImage(int slot);                          // makes it current, the previous one on the history
+int PLR_SelectPreviousImage();                          // back to the previous current image
+int PLR_SetPalette(const uint32_t* entries, int count); // 8-bit current image: entries from index 0; 2 not 8-bit
+int PLR_GetPalette(uint32_t entries[256]);              // all 256 entries; 2 not 8-bit
+
+// ---------------------------------------------------------------------------------------------
+// Picture files
+// NOTE: paths are at most 259 bytes; the file dialogs fill a 260-byte buffer.
+// ---------------------------------------------------------------------------------------------
+
+// Draws the picture file into the current image at (x, y), at its own size.
+// 0 done; 1 not a readable picture; 2 the current image is a bad slot.
+int PLR_LoadImageFile(const char* path, int x, int y);
+// Writes the top-left width x height block of the current image: format 0 BMP, 1 JPEG, 2 GIF,
+// 3 PNG, 4 TIFF; the extension is appended unless present. 0 written; 1 failed; 2 empty size;
+// 3 the current image is a bad slot.
+int PLR_SaveImageFile(const char* path, int format, int width, int height);
+// Copies a block of the current image into buffer (words or bytes per pixel, rows unpadded);
+// pixels outside the image read 0.
+void PLR_GetBlock(void* buffer, int x0, int y0, int w, int h);
+int PLR_OpenFileDialog(const char* title, char path[260]); // 0 chosen; 1 cancelled
+
+// ---------------------------------------------------------------------------------------------
 // Text windows
 // NOTE: output, colours and line input act on the current text window and do nothing while it is
 // closed. Text is 8-bit system-code-page text; a line feed starts a new line.

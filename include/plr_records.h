@@ -11,7 +11,7 @@ struct HBITMAP__;
 
 typedef uint32_t ColorValue; // 0x00RRGGBB: red in bits 16..23, blue in the low byte
 
-enum { SLOT_COUNT = 256, COLOR_STACK_DEPTH = 8 };
+enum { SLOT_COUNT = 256, COLOR_STACK_DEPTH = 8, IMAGE_HISTORY_DEPTH = 8 };
 
 enum LogStates { LOG_OFF = 0, LOG_ON = 1, LOG_PAUSED = 2 };
 
@@ -35,3 +35,27 @@ struct TextWindowSlot {
 
 extern TextWindowSlot textWindows[SLOT_COUNT];
 extern int currentTextWindow; // the window that receives output, line input and colour changes
+
+// One image window: a picture of 8 or 32 bits per pixel in a top-down DIB section, shown at a zoom.
+struct ImageSlot {
+    int inUse;                       // 1 while the slot holds an image window
+    int bitDepth;                    // 8 or 32
+    int width, height;               // picture size in pixels, at least 1 while in use (0 once closed)
+    int displayWidth, displayHeight; // client size: the picture size times zoom / 100, truncated
+    int zoom;                        // percent
+    int fitToScreen;                 // 1: the window must fit the screen; 0: loose size limits
+    HWND__* window;
+    HDC__* memoryDC; // the DIB section is selected into it
+    HDC__* windowDC; // the window's own context, kept for its life
+    HBITMAP__* bitmap;
+    HBITMAP__* previousBitmap; // selected back before memoryDC is deleted
+    char* name;                // heap copy of the name given at creation
+};
+
+extern ImageSlot imageSlots[SLOT_COUNT];
+// The pixel memory of each slot: 32-bit pixels are colour values in rows of width words; 8-bit
+// pixels are colour-table indices in rows of (width + 3) & ~3 bytes; the top row comes first.
+extern uint32_t* pixels32[SLOT_COUNT];
+extern uint8_t* pixels8[SLOT_COUNT];
+extern int currentImage;                      // the slot every pixel and drawing operation acts on
+extern int imageHistory[IMAGE_HISTORY_DEPTH]; // earlier current images, newest first

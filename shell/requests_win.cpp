@@ -1,6 +1,7 @@
 // Filing requests on the main thread and serving them on the program thread.
 #include "shell_win.h"
 #include "request.h"
+#include "imagewin/image_windows_win.h"
 #include "textwin/text_slots.h"
 #include "pelori.h"
 
@@ -85,13 +86,27 @@ void RequestButtonBox(int nx, int ny) {
 
 static bool IsSlotIndex(int index) { return static_cast<unsigned>(index) < SLOT_COUNT; }
 
-// Image slots and the boxes are not built yet: requests for them are served with the results an
-// empty program gives (no image storage, no open slot).
+// Loads into slot index and comes back to the current image. A slot that is not open gets nothing:
+// loading would otherwise go into whatever image is current.
+static int LoadIntoSlot(int index, const char* path) {
+    if (!IsImageInUse(index)) return 2;
+    PLR_SelectImage(index);
+    int result = PLR_LoadImageFile(path, request.x, request.y);
+    PLR_SelectPreviousImage();
+    return result;
+}
+
+// The boxes are not built yet: requests for them are served without effect.
 void ServeRequest() {
     switch (TakeRequest()) {
-    case REQ_CREATEIMAGE: request.result = IsSlotIndex(request.index) ? 3 : 4; break;
-    case REQ_REDRAWIMAGE: break;
-    case REQ_LOADIMAGE: request.result = 2; break;
+    case REQ_CREATEIMAGE:
+        request.result = IsSlotIndex(request.index)
+                             ? CreateImageSlot(request.index, request.name, request.x, request.y, request.width,
+                                               request.height, request.zoom, request.bits)
+                             : 4;
+        break;
+    case REQ_REDRAWIMAGE: PLR_DrawImage(request.index); break;
+    case REQ_LOADIMAGE: request.result = LoadIntoSlot(request.index, request.path); break;
     case REQ_PASTEBITMAP:
         DeleteObject(static_cast<HBITMAP>(request.bitmap));
         request.bitmap = nullptr;

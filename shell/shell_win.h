@@ -42,6 +42,12 @@ LRESULT CALLBACK ButtonBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 int NarrowToWide(const char* text, wchar_t* out, int capacity);
 int WideToNarrow(const wchar_t* text, char* out, int capacity);
 
+bool IsAnsiLeadByte(unsigned char byte); // a lead byte of the system code page
+
+// A top-level window owned by the main window; a coordinate marked default is the system's choice.
+HWND CreateOwnedWindow(const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, bool defaultX,
+                       bool defaultY, int width, int height);
+
 void SetStatusText(const char* text);
 void InsertMenuText(HMENU menu, int position, int state, int id, const char* text);
 void InsertMenuSeparator(HMENU menu, int position);

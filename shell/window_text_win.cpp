@@ -6,6 +6,8 @@
 
 enum { TEXT_CAPACITY = 256 };
 
+bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
+
 int NarrowToWide(const char* text, wchar_t* out, int capacity) {
     if (capacity <= 0) return 0;
     int written = MultiByteToWideChar(CP_ACP, 0, text, -1, out, capacity);

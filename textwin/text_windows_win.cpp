@@ -53,8 +53,6 @@ int PLR_OpenTextWindow(int index, int x, int y, int width, int height) {
         currentTextWindow = index;
         return 1;
     }
-    if (x < 0) x = CW_USEDEFAULT;
-    if (y < 0) y = CW_USEDEFAULT;
     if (width < 0) width = DEFAULT_TEXT_WIDTH;
     if (height < 0) height = DEFAULT_TEXT_HEIGHT;
 
@@ -62,8 +60,8 @@ int PLR_OpenTextWindow(int index, int x, int y, int width, int height) {
     swprintf(title, 32, L"TextWindow %d", index);
     RECT outer = {0, 0, width, height};
     AdjustWindowRect(&outer, TEXT_WINDOW_STYLE, FALSE);
-    HWND window = CreateWindowExW(0, L"plr_twi", title, TEXT_WINDOW_STYLE, x, y, outer.right - outer.left,
-                                  outer.bottom - outer.top, mainWindow, nullptr, moduleInstance, nullptr);
+    HWND window = CreateOwnedWindow(L"plr_twi", title, TEXT_WINDOW_STYLE, x, y, x < 0, y < 0, outer.right - outer.left,
+                                    outer.bottom - outer.top);
     if (window == nullptr) return 2;
     slot->window = window;
     if (!MakeBackBuffer(slot, width, height)) {

@@ -14,13 +14,14 @@ struct Recorder {
 
     static void DrawRun(void* context, const wchar_t* run, int count, int x, int y) {
         std::string text;
-        for (int i = 0; i < count; ++i) text += run[i] < 0x80 ? static_cast<char>(run[i]) : '#';
+        for (int i = 0; i < count; ++i)
+            text += run[i] < 0x80 ? static_cast<char>(run[i]) : '#';
         static_cast<Recorder*>(context)->ops.push_back("run '" + text + "' at " + std::to_string(x) + "," +
-                                                        std::to_string(y));
+                                                       std::to_string(y));
     }
     static void Scroll(void* context, int copyHeight, int clearTop) {
         static_cast<Recorder*>(context)->ops.push_back("scroll " + std::to_string(copyHeight) + " clear " +
-                                                        std::to_string(clearTop));
+                                                       std::to_string(clearTop));
     }
 };
 
@@ -48,21 +49,57 @@ TEST(LayOutText, Cases) {
     const std::wstring fifty(50, L'x');
     const LayoutCase cases[] = {
         {"a line feed b", Window(400, 300, 8, 12), L"a\nb", {"run 'a' at 0,0", "run 'b' at 0,12"}, 8, 12},
-        {"fifty cells fit in 400 pixels", Window(400, 300, 8, 12), fifty, {"run '" + std::string(50, 'x') + "' at 0,0"}, 400, 0},
-        {"the fifty-first wraps", Window(400, 300, 8, 12), fifty + L"y",
-         {"run '" + std::string(50, 'x') + "' at 0,0", "run 'y' at 0,12"}, 8, 12},
-        {"a two-cell character crossing the edge moves whole", Window(400, 300, 8, 12, 392), L"\u3042",
-         {"run '#' at 0,12"}, 16, 12},
-        {"a two-cell character ending on the edge fits", Window(400, 300, 8, 12, 384), L"\u3042", {"run '#' at 384,0"}, 400, 0},
+        {"fifty cells fit in 400 pixels",
+         Window(400, 300, 8, 12),
+         fifty,
+         {"run '" + std::string(50, 'x') + "' at 0,0"},
+         400,
+         0},
+        {"the fifty-first wraps",
+         Window(400, 300, 8, 12),
+         fifty + L"y",
+         {"run '" + std::string(50, 'x') + "' at 0,0", "run 'y' at 0,12"},
+         8,
+         12},
+        {"a two-cell character crossing the edge moves whole",
+         Window(400, 300, 8, 12, 392),
+         L"\u3042",
+         {"run '#' at 0,12"},
+         16,
+         12},
+        {"a two-cell character ending on the edge fits",
+         Window(400, 300, 8, 12, 384),
+         L"\u3042",
+         {"run '#' at 384,0"},
+         400,
+         0},
         {"the run continues from the cursor", Window(400, 300, 8, 12, 80, 24), L"cd", {"run 'cd' at 80,24"}, 96, 24},
         {"a trailing line feed homes the cursor", Window(400, 300, 8, 12, 16), L"ab\n", {"run 'ab' at 16,0"}, 0, 12},
         {"a lone line feed draws nothing", Window(400, 300, 8, 12, 40, 12), L"\n", {}, 0, 24},
-        {"control codes other than line feed are glyphs", Window(400, 300, 8, 12), L"a\tb\r", {"run 'a\tb\r' at 0,0"}, 32, 0},
-        {"the line at 276 is the last before a scroll", Window(400, 300, 8, 12, 0, 264), L"\nz", {"run 'z' at 0,276"}, 8, 276},
-        {"the first scroll happens at 288", Window(400, 300, 8, 12, 0, 276), L"\nz",
-         {"scroll 276 clear 276", "run 'z' at 0,276"}, 8, 276},
-        {"wrapping at the bottom scrolls too", Window(16, 36, 8, 12, 0, 12), L"abcd",
-         {"run 'ab' at 0,12", "scroll 12 clear 12", "run 'cd' at 0,12"}, 16, 12},
+        {"control codes other than line feed are glyphs",
+         Window(400, 300, 8, 12),
+         L"a\tb\r",
+         {"run 'a\tb\r' at 0,0"},
+         32,
+         0},
+        {"the line at 276 is the last before a scroll",
+         Window(400, 300, 8, 12, 0, 264),
+         L"\nz",
+         {"run 'z' at 0,276"},
+         8,
+         276},
+        {"the first scroll happens at 288",
+         Window(400, 300, 8, 12, 0, 276),
+         L"\nz",
+         {"scroll 276 clear 276", "run 'z' at 0,276"},
+         8,
+         276},
+        {"wrapping at the bottom scrolls too",
+         Window(16, 36, 8, 12, 0, 12),
+         L"abcd",
+         {"run 'ab' at 0,12", "scroll 12 clear 12", "run 'cd' at 0,12"},
+         16,
+         12},
         {"empty text changes nothing", Window(400, 300, 8, 12, 24, 36), L"", {}, 24, 36},
     };
     for (const LayoutCase& c : cases) {

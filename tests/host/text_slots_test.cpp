@@ -9,9 +9,11 @@ TEST(ColorStack, NinePushesThenNinePopsLeaveTheFirstPushedPair) {
     slot.textColor = 0xFFFFFF;
     slot.backColor = 0x000000;
     FillColorStacks(&slot);
-    for (ColorValue i = 1; i <= 9; ++i) PushColorPair(&slot, 0x100000 * i, i);
+    for (ColorValue i = 1; i <= 9; ++i)
+        PushColorPair(&slot, 0x100000 * i, i);
     EXPECT_EQ(slot.textColor, 0x900000u);
-    for (int i = 0; i < 9; ++i) PopColorPair(&slot);
+    for (int i = 0; i < 9; ++i)
+        PopColorPair(&slot);
     EXPECT_EQ(slot.textColor, 0x100000u);
     EXPECT_EQ(slot.backColor, 1u);
     PopColorPair(&slot); // popping more keeps returning the oldest saved pair

@@ -5,6 +5,7 @@
 #include "shell/command_ids.h"
 #include "shell/request.h"
 #include "shell/shell_win.h"
+#include "imagewin/image_slots.h"
 #include "pelori.h"
 
 #include <cstdarg>
@@ -84,6 +85,28 @@ void LogDestroyed(HWND window) {
         runState.running.load(), ClockMs() - exitChosenAt, (exStyle & WS_EX_ACCEPTFILES) != 0);
 }
 
+uint32_t SlotChecksum(int slot) {
+    uint32_t sum = 0;
+    if (!imageSlots[slot].inUse) return 0;
+    for (int i = 0; i < imageSlots[slot].width * imageSlots[slot].height; ++i)
+        sum = sum * 31 + pixels32[slot][i];
+    return sum;
+}
+
+// Through the main window's requests: a new slot, a picture drawn into it, a load aimed at a slot
+// that is not open (which must leave every image alone), and a redraw.
+void FileImageRequests() {
+    int created = RequestCreateImage(0, "req", 64, 48, 32);
+    int again = RequestCreateImage(0, "req", 64, 48, 32);
+    int loaded = RequestLoadImage(0, PLR_TEST_DATA_DIR "chelsea_crop.png");
+    uint32_t before = SlotChecksum(0);
+    int current = currentImage;
+    int closed = RequestLoadImage(7, PLR_TEST_DATA_DIR "wide_200x100.bmp");
+    RequestRedrawImage(0);
+    Log("image created=%d again=%d loaded=%d closed=%d changed=%d blank=%d current_kept=%d", created, again, loaded,
+        closed, SlotChecksum(0) != before, before == 0, current == currentImage);
+}
+
 // Menus belong to their process, so the runner reads the menu bar through the probe.
 void LogMenuBar(HWND window) {
     HMENU menu = GetMenu(window);
@@ -107,6 +130,7 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PROBE_LOAD: FileRequestLoad(); return 0;
     case WM_PROBE_NESTED: FileNestedRequest(); return 0;
     case WM_PROBE_MENU: LogMenuBar(window); return 0;
+    case WM_PROBE_IMAGE_REQUESTS: FileImageRequests(); return 0;
     case WM_PROBE_TEXT_WINDOW: {
         uint32_t before = request.servedCount;
         RequestTextWindow(static_cast<int>(wParam));

@@ -285,6 +285,20 @@ WT_CASE(TextWindowRequestsOpenOnceAtTheDefaultSize) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+WT_CASE(ImageRequestsCreateLoadAndRedraw) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SendMessageW(probe.mainWindow, WM_PROBE_IMAGE_REQUESTS, 0, 0);
+    WT_CHECK_EQ(WaitForLogLine(probe, "image", 0),
+                std::string("image created=0 again=1 loaded=0 closed=2 changed=0 blank=0 current_kept=1"));
+    HWND image = FindWindowW(L"plr_iw", nullptr); // raised to the minimum zoom, so the title varies
+    WT_REQUIRE(image != nullptr);
+    WT_CHECK_EQ(WindowText(image).substr(0, 4), std::string("req("));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 HWND FindMessageBoxOf(DWORD processId) {
     for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
          box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
