@@ -19,13 +19,20 @@ void PLR_RGBtoHSV(ColorValue color, int* h, int* s, int* v) {
     // Each sector adds a non-negative truncated term to its lower bound; ties fall to the earlier
     // test, which gives the same hue as the later one would.
     int hue = 0;
-    if (d == 0) hue = 0;
-    else if (max == r && min == b) hue = (g - b) * 60 / d;
-    else if (max == g && min == b) hue = 120 - (r - b) * 60 / d;
-    else if (max == g && min == r) hue = (b - r) * 60 / d + 120;
-    else if (max == b && min == r) hue = (b - g) * 60 / d + 180;
-    else if (max == b && min == g) hue = (r - g) * 60 / d + 240;
-    else hue = (r - b) * 60 / d + 300;
+    if (d == 0)
+        hue = 0;
+    else if (max == r && min == b)
+        hue = (g - b) * 60 / d;
+    else if (max == g && min == b)
+        hue = (g - r) * 60 / d + 60;
+    else if (max == g && min == r)
+        hue = (b - r) * 60 / d + 120;
+    else if (max == b && min == r)
+        hue = (b - g) * 60 / d + 180;
+    else if (max == b && min == g)
+        hue = (r - g) * 60 / d + 240;
+    else
+        hue = (r - b) * 60 / d + 300;
     if (h) *h = hue;
     if (s) *s = d;
     if (v) *v = max;
@@ -56,12 +63,18 @@ ColorValue PLR_HSVtoRGB(int v, int s, int h) {
     int64_t d = value - m;
     auto t = [d](int64_t k) { return d * k / 60; };
     int64_t r, g, b;
-    if (h < 60) r = value, g = m + t(h), b = m;
-    else if (h < 120) r = m + t(120 - static_cast<int64_t>(h)), g = value, b = m;
-    else if (h < 180) r = m, g = value, b = m + t(h - 120);
-    else if (h < 240) r = m, g = m + t(240 - static_cast<int64_t>(h)), b = value;
-    else if (h < 300) r = m + t(h - 240), g = m, b = value;
-    else r = value, g = m, b = m + t(360 - static_cast<int64_t>(h));
+    if (h < 60)
+        r = value, g = m + t(h), b = m;
+    else if (h < 120)
+        r = m + t(120 - static_cast<int64_t>(h)), g = value, b = m;
+    else if (h < 180)
+        r = m, g = value, b = m + t(h - 120);
+    else if (h < 240)
+        r = m, g = m + t(240 - static_cast<int64_t>(h)), b = value;
+    else if (h < 300)
+        r = m + t(h - 240), g = m, b = value;
+    else
+        r = value, g = m, b = m + t(360 - static_cast<int64_t>(h));
     return (static_cast<uint32_t>(r) << 16) + (static_cast<uint32_t>(g) << 8) + static_cast<uint32_t>(b);
 }
 

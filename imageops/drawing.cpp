@@ -21,13 +21,15 @@ void WalkLine(int x0, int y0, int x1, int y1, PlotPoint plot, ColorValue color) 
     if (x0 == x1) {
         int64_t first = std::max<int64_t>(std::min(y0, y1), 0);
         int64_t last = std::min<int64_t>(std::max(y0, y1), static_cast<int64_t>(image.height) - 1);
-        for (int64_t y = first; y <= last; ++y) plot(x0, static_cast<int>(y), color);
+        for (int64_t y = first; y <= last; ++y)
+            plot(x0, static_cast<int>(y), color);
         return;
     }
     if (y0 == y1) {
         int64_t first = std::max<int64_t>(std::min(x0, x1), 0);
         int64_t last = std::min<int64_t>(std::max(x0, x1), static_cast<int64_t>(image.width) - 1);
-        for (int64_t x = first; x <= last; ++x) plot(static_cast<int>(x), y0, color);
+        for (int64_t x = first; x <= last; ++x)
+            plot(static_cast<int>(x), y0, color);
         return;
     }
     if (x0 > x1) {
@@ -163,7 +165,8 @@ void PLR_DrawBox(int x0, int y0, int x1, int y1, ColorValue border, ColorValue f
     if (static_cast<int64_t>(x1) - x0 < 2 || static_cast<int64_t>(y1) - y0 < 2) return;
     int first, last;
     if (VisibleRows(y0 + 1, y1 - 1, &first, &last))
-        for (int y = first; y <= last; ++y) PLR_DrawLine(fill, x0 + 1, y, x1 - 1, y);
+        for (int y = first; y <= last; ++y)
+            PLR_DrawLine(fill, x0 + 1, y, x1 - 1, y);
     // The rows outside the image were skipped; the pen ends where the last inner row would.
     penX = x1 - 1;
     penY = y1 - 1;
@@ -173,7 +176,8 @@ void PLR_FillBoxXor(int x0, int y0, int x1, int y1) {
     SortCorners(&x0, &y0, &x1, &y1);
     int first, last;
     if (VisibleRows(y0, y1, &first, &last))
-        for (int y = first; y <= last; ++y) PLR_DrawLineXor(x0, y, x1, y);
+        for (int y = first; y <= last; ++y)
+            PLR_DrawLineXor(x0, y, x1, y);
     penX = x1;
     penY = y1;
 }

@@ -25,7 +25,8 @@ void CheckNeighbour(int x, int y, int64_t target, bool* armed, std::vector<Seed>
 // Fills the run through the seed and queues the rows above and below, above first.
 void FillRun(Seed seed, int64_t target, std::vector<Seed>* seeds) {
     int left = seed.x;
-    while (HasValue(left - 1, seed.y, target)) --left;
+    while (HasValue(left - 1, seed.y, target))
+        --left;
     bool armedAbove = true, armedBelow = true;
     int right = left;
     for (; HasValue(right, seed.y, target); ++right) {

@@ -38,13 +38,16 @@ void PLR_DrawChar(char c) {
             if (glyph[i] & (0x80 >> j))
                 PLR_PutPixel(ClampToInt(static_cast<int64_t>(textCursorX) + j), ClampToInt(top + i), plr_tc);
     int64_t next = static_cast<int64_t>(textCursorX) + IMAGE_FONT_WIDTH;
-    if (next > static_cast<int64_t>(CurrentImageExtent().width) - IMAGE_FONT_WIDTH) NewLine();
-    else textCursorX = static_cast<int>(next);
+    if (next > static_cast<int64_t>(CurrentImageExtent().width) - IMAGE_FONT_WIDTH)
+        NewLine();
+    else
+        textCursorX = static_cast<int>(next);
 }
 
 void PLR_DrawString(const char* s) {
     if (!s) return;
-    for (; *s; ++s) PLR_DrawChar(*s);
+    for (; *s; ++s)
+        PLR_DrawChar(*s);
 }
 
 void PLR_DrawPrintf(const char* format, ...) {

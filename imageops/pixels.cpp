@@ -47,17 +47,23 @@ int ClampToInt(int64_t value) {
 
 int PutPixelKeepPen(int x, int y, ColorValue color) {
     PixelPlace place = LocatePixel(x, y);
-    if (place.word) *place.word = color;
-    else if (place.byte) *place.byte = static_cast<uint8_t>(color & 0xFF);
-    else return 1;
+    if (place.word)
+        *place.word = color;
+    else if (place.byte)
+        *place.byte = static_cast<uint8_t>(color & 0xFF);
+    else
+        return 1;
     return 0;
 }
 
 int InvertPixelKeepPen(int x, int y) {
     PixelPlace place = LocatePixel(x, y);
-    if (place.word) *place.word ^= 0xFFFFFFu;
-    else if (place.byte) *place.byte = static_cast<uint8_t>(~*place.byte);
-    else return 1;
+    if (place.word)
+        *place.word ^= 0xFFFFFFu;
+    else if (place.byte)
+        *place.byte = static_cast<uint8_t>(~*place.byte);
+    else
+        return 1;
     return 0;
 }
 
@@ -101,19 +107,21 @@ int PLR_PutBlock(const void* source, int x0, int w, int h) {
     if (w <= 0 || h <= 0) return 0;
     if (!source) return 2;
     const ImageSlot& slot = imageSlots[currentImage];
+    uint8_t* target = slot.bitDepth == 32  ? reinterpret_cast<uint8_t*>(pixels32[currentImage])
+                      : slot.bitDepth == 8 ? pixels8[currentImage]
+                                           : nullptr;
     // Only the columns and rows that land inside the image are copied, row by row.
     int64_t first = std::max<int64_t>(0, -static_cast<int64_t>(x0));
     int64_t end = std::min<int64_t>(w, static_cast<int64_t>(slot.width) - x0);
     int rows = std::min(h, slot.height);
-    if (first >= end || rows <= 0) return 0;
+    if (!target || first >= end || rows <= 0) return 0;
     size_t pixelBytes = slot.bitDepth == 32 ? 4 : 1;
-    uint8_t* target = slot.bitDepth == 32 ? reinterpret_cast<uint8_t*>(pixels32[currentImage]) : pixels8[currentImage];
-    if (!target || (slot.bitDepth != 32 && slot.bitDepth != 8)) return 0;
     size_t rowBytes = static_cast<size_t>(ImageRowBytes(slot));
     size_t sourceRowBytes = static_cast<size_t>(w) * pixelBytes;
     size_t copyBytes = static_cast<size_t>(end - first) * pixelBytes;
     const uint8_t* from = static_cast<const uint8_t*>(source) + static_cast<size_t>(first) * pixelBytes;
     uint8_t* to = target + static_cast<size_t>(x0 + first) * pixelBytes;
-    for (int r = 0; r < rows; ++r) memcpy(to + r * rowBytes, from + r * sourceRowBytes, copyBytes);
+    for (size_t r = 0; r < static_cast<size_t>(rows); ++r)
+        memcpy(to + r * rowBytes, from + r * sourceRowBytes, copyBytes);
     return 0;
 }

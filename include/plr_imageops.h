@@ -25,10 +25,10 @@
 extern int penX, penY; // the pen position: the last point put or inverted, (0, 0) at start
 
 int PLR_PutPixel(int x, int y, ColorValue color); // moves the pen to (x, y) first; 0 written, 1 outside
-ColorValue PLR_GetPixel(int x, int y);             // the word (32-bit) or byte (8-bit); 0 outside
-int64_t PLR_ProbePixel(int x, int y);              // as PLR_GetPixel, but -1 outside (unlike any pixel)
-int PLR_InvertPixel(int x, int y);                 // moves the pen; XOR 0xFFFFFF, or NOT of the byte; 1 outside
-int PLR_ClearImage(int slot);                      // zeroes that slot's storage (not the current one); 1 closed
+ColorValue PLR_GetPixel(int x, int y);            // the word (32-bit) or byte (8-bit); 0 outside
+int64_t PLR_ProbePixel(int x, int y);             // as PLR_GetPixel, but -1 outside (unlike any pixel)
+int PLR_InvertPixel(int x, int y);                // moves the pen; XOR 0xFFFFFF, or NOT of the byte; 1 outside
+int PLR_ClearImage(int slot);                     // zeroes that slot's storage (not the current one); 1 closed
 // Copies a w x h block (w words or bytes per row, as the current image's depth) to column x0 of
 // row 0; pixels falling outside are skipped unread. 0 done; 1 current slot closed; 2 no source.
 int PLR_PutBlock(const void* source, int x0, int w, int h);
@@ -61,7 +61,7 @@ void PLR_DrawBox(int x0, int y0, int x1, int y1, ColorValue border, ColorValue f
 void PLR_FillBoxXor(int x0, int y0, int x1, int y1);                                  // whole rectangle, inverted
 void PLR_DrawCircle(ColorValue color, int cx, int cy, int r);                         // outline
 void PLR_DrawCircleXor(int cx, int cy, int r);                                        // outline, inverted
-void PLR_FillCircle(int r, int cx, int cy);    // disc in drawingColor
+void PLR_FillCircle(int r, int cx, int cy);                                           // disc in drawingColor
 void PLR_FillCircleXor(int r, int cx, int cy); // disc, inverted (r = 0 leaves the image unchanged)
 void PLR_FloodFill(int x, int y);              // the 4-connected region of (x, y)'s value, in drawingColor
 
@@ -73,13 +73,13 @@ void PLR_FloodFill(int x, int y);              // the 4-connected region of (x, 
 
 enum { DRAW_PRINTF_CAPACITY = 4096 };
 
-extern ColorValue plr_tc;                    // colour of built-in-font text; 0 at start
-extern ColorValue plr_tttc;                  // colour of TrueType text; 0xFFFFFF at start
-extern int textCursorX, textCursorY;         // left edge and baseline of the next character
-extern int textLeftMargin;                   // where a new line starts
-extern int imageTextCellWidth;               // last width given for the TrueType font; 8 at start
-extern int imageTextCellHeight;              // its height, the TrueType line advance; 16 at start
+extern ColorValue plr_tc;            // colour of built-in-font text; 0 at start
+extern ColorValue plr_tttc;          // colour of TrueType text; 0xFFFFFF at start
+extern int textCursorX, textCursorY; // left edge and baseline of the next character
+extern int textLeftMargin;           // where a new line starts
+extern int imageTextCellWidth;       // last width given for the TrueType font; 8 at start
+extern int imageTextCellHeight;      // its height, the TrueType line advance; 16 at start
 
-void PLR_DrawChar(char c);           // one character in plr_tc; 10 is a new line, other codes outside 32..127 are ignored
-void PLR_DrawString(const char* s);  // PLR_DrawChar for each byte
+void PLR_DrawChar(char c); // one character in plr_tc; 10 is a new line, other codes outside 32..127 are ignored
+void PLR_DrawString(const char* s);                                   // PLR_DrawChar for each byte
 void PLR_DrawPrintf(const char* format, ...) PLR_PRINTF_FORMAT(1, 2); // at most 4095 bytes, the rest cut

@@ -31,8 +31,10 @@ struct DrawingTest : testing::Test {
         image.width = width;
         image.height = height;
         size_t count = static_cast<size_t>(ImageRowBytes(image)) * height;
-        if (bitDepth == 32) words.reset(new uint32_t[count / 4]());
-        else bytes.reset(new uint8_t[count]());
+        if (bitDepth == 32)
+            words.reset(new uint32_t[count / 4]());
+        else
+            bytes.reset(new uint8_t[count]());
         pixels32[0] = words.get();
         pixels8[0] = bytes.get();
         currentImage = 0;
@@ -46,12 +48,14 @@ struct DrawingTest : testing::Test {
     void Fill(ColorValue value) {
         const ImageSlot& image = imageSlots[0];
         for (int y = 0; y < image.height; ++y)
-            for (int x = 0; x < image.width; ++x) PLR_PutPixel(x, y, value);
+            for (int x = 0; x < image.width; ++x)
+                PLR_PutPixel(x, y, value);
     }
     std::vector<ColorValue> Snapshot() {
         std::vector<ColorValue> values;
         for (int y = 0; y < imageSlots[0].height; ++y)
-            for (int x = 0; x < imageSlots[0].width; ++x) values.push_back(PLR_GetPixel(x, y));
+            for (int x = 0; x < imageSlots[0].width; ++x)
+                values.push_back(PLR_GetPixel(x, y));
         return values;
     }
     Points PointsWith(ColorValue value) {
@@ -74,10 +78,9 @@ struct DrawingTest : testing::Test {
 };
 
 Points Sorted(Points points) {
-    std::sort(points.begin(), points.end(),
-              [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
-                  return a.second != b.second ? a.second < b.second : a.first < b.first;
-              });
+    std::sort(points.begin(), points.end(), [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+        return a.second != b.second ? a.second < b.second : a.first < b.first;
+    });
     return points;
 }
 
@@ -163,9 +166,10 @@ TEST_F(DrawingTest, CircleOfRadiusThree) {
     Open(32, 11, 11);
     PLR_DrawCircle(0x0000FF, 5, 5, 3);
     Points expected;
-    int offsets[][2] = {{0, 3}, {0, -3}, {3, 0}, {-3, 0}, {1, 3}, {-1, 3}, {1, -3}, {-1, -3},
+    int offsets[][2] = {{0, 3}, {0, -3}, {3, 0},  {-3, 0},  {1, 3}, {-1, 3}, {1, -3}, {-1, -3},
                         {3, 1}, {3, -1}, {-3, 1}, {-3, -1}, {2, 2}, {-2, 2}, {2, -2}, {-2, -2}};
-    for (auto& d : offsets) expected.push_back({5 + d[0], 5 + d[1]});
+    for (auto& d : offsets)
+        expected.push_back({5 + d[0], 5 + d[1]});
     EXPECT_EQ(PointsWith(0x0000FF), Sorted(expected));
 }
 
@@ -187,7 +191,8 @@ TEST_F(DrawingTest, FilledDiscSpansItsOutlineRowByRow) {
     PLR_FillCircle(3, 5, 5);
     std::string rows;
     for (int y = 0; y < 11; ++y) {
-        for (int x = 0; x < 11; ++x) rows += PLR_GetPixel(x, y) ? '#' : '.';
+        for (int x = 0; x < 11; ++x)
+            rows += PLR_GetPixel(x, y) ? '#' : '.';
         rows += '|';
     }
     EXPECT_EQ(rows, "...........|...........|....###....|...#####...|..#######..|..#######..|..#######..|"
@@ -243,7 +248,8 @@ TEST_F(DrawingTest, XorShapesDrawnTwiceRestoreTheImage) {
             SCOPED_TRACE(testing::Message() << c.name << ", " << bitDepth << " bits");
             Open(bitDepth, 13, 12);
             for (int y = 0; y < 12; ++y)
-                for (int x = 0; x < 13; ++x) PLR_PutPixel(x, y, 0xA5000000u + static_cast<ColorValue>(x * 19 + y * 7));
+                for (int x = 0; x < 13; ++x)
+                    PLR_PutPixel(x, y, 0xA5000000u + static_cast<ColorValue>(x * 19 + y * 7));
             std::vector<ColorValue> before = Snapshot();
             c.draw();
             EXPECT_EQ(Snapshot() != before, c.changes);
@@ -326,7 +332,8 @@ TEST_F(DrawingTest, FloodFillCompletesRegionsNeedingManySeeds) {
     const int width = 8200;
     Open(32, width, 5);
     for (int x = 1; x < width; x += 2)
-        for (int y : {0, 1, 3, 4}) PLR_PutPixel(x, y, 1);
+        for (int y : {0, 1, 3, 4})
+            PLR_PutPixel(x, y, 1);
     drawingColor = 0x00FF00;
     PLR_FloodFill(width - 1, 2);
     EXPECT_EQ(PointsWith(0).size(), 0u);
@@ -347,10 +354,13 @@ TEST_F(DrawingTest, FontTable) {
         SCOPED_TRACE(code);
         const uint8_t* glyph = imageFontGlyphs[code - 32];
         int bits = 0, descender = 0;
-        for (int row = 0; row < IMAGE_FONT_HEIGHT; ++row) bits |= glyph[row];
-        for (int row = 11; row < IMAGE_FONT_HEIGHT; ++row) descender |= glyph[row];
+        for (int row = 0; row < IMAGE_FONT_HEIGHT; ++row)
+            bits |= glyph[row];
+        for (int row = 11; row < IMAGE_FONT_HEIGHT; ++row)
+            descender |= glyph[row];
         EXPECT_EQ(bits != 0, code != ' ');
-        bool letterOrDigit = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+        bool letterOrDigit =
+            (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
         bool descends = std::string("gjpqyQ").find(static_cast<char>(code)) != std::string::npos;
         if (letterOrDigit) {
             EXPECT_EQ(descender != 0, descends);

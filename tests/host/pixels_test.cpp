@@ -47,7 +47,8 @@ struct PixelTest : testing::Test {
     }
     void SetUp() override { penX = penY = 0; }
     void TearDown() override {
-        for (int slot : opened) Close(slot);
+        for (int slot : opened)
+            Close(slot);
         currentImage = 0;
         penX = penY = 0;
     }
@@ -85,7 +86,8 @@ TEST_F(PixelTest, PointsOutsideAreNeitherReadNorWrittenButMoveThePen) {
         EXPECT_EQ(PLR_GetPixel(p.x, p.y), 0u);
         EXPECT_EQ(PLR_ProbePixel(p.x, p.y), -1);
     }
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(pixels32[0][i], 0u);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(pixels32[0][i], 0u);
 }
 
 TEST_F(PixelTest, ProbeTellsAnAllOnesWordFromOutside) {
@@ -156,12 +158,15 @@ TEST_F(PixelTest, ClearImageZeroesTheGivenSlotIncludingRowPadding) {
     Open(6, 8, 3, 2);
     Open(7, 32, 2, 2);
     memset(pixels8[6], 0x5A, 8);
-    for (int i = 0; i < 4; ++i) pixels32[7][i] = 0xFFFFFFFF;
+    for (int i = 0; i < 4; ++i)
+        pixels32[7][i] = 0xFFFFFFFF;
     EXPECT_EQ(PLR_ClearImage(6), 0); // not the current image
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(pixels8[6][i], 0);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(pixels8[6][i], 0);
     EXPECT_EQ(pixels32[7][0], 0xFFFFFFFFu);
     EXPECT_EQ(PLR_ClearImage(7), 0);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(pixels32[7][i], 0u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(pixels32[7][i], 0u);
     EXPECT_EQ(PLR_ClearImage(-1), 1);
     EXPECT_EQ(PLR_ClearImage(SLOT_COUNT), 1);
     EXPECT_EQ(PLR_ClearImage(8), 1);
@@ -174,12 +179,9 @@ TEST_F(PixelTest, PutBlockWritesOnlyWhatLandsInside) {
         int x0, w, h;
         const char* expected; // rows of the 4 x 2 image; '.' untouched, else the block column
     } cases[] = {
-        {"inside", 1, 2, 1, ".01.|....|"},
-        {"last column only", 3, 3, 2, "...0|...0|"},
-        {"left part cut", -2, 4, 1, "23..|....|"},
-        {"rows below cut", 0, 1, 5, "0...|0...|"},
-        {"wholly right", 4, 2, 2, "....|....|"},
-        {"wholly left", -3, 3, 2, "....|....|"},
+        {"inside", 1, 2, 1, ".01.|....|"},         {"last column only", 3, 3, 2, "...0|...0|"},
+        {"left part cut", -2, 4, 1, "23..|....|"}, {"rows below cut", 0, 1, 5, "0...|0...|"},
+        {"wholly right", 4, 2, 2, "....|....|"},   {"wholly left", -3, 3, 2, "....|....|"},
     };
     for (int bitDepth : {32, 8}) {
         for (const Case& c : cases) {
@@ -191,9 +193,9 @@ TEST_F(PixelTest, PutBlockWritesOnlyWhatLandsInside) {
                 words[i] = 0x30 + static_cast<uint32_t>(i % c.w);
                 bytes[i] = static_cast<uint8_t>(words[i]);
             }
-            EXPECT_EQ(PLR_PutBlock(bitDepth == 32 ? static_cast<const void*>(words.data()) : bytes.data(), c.x0, c.w,
-                                   c.h),
-                      0);
+            EXPECT_EQ(
+                PLR_PutBlock(bitDepth == 32 ? static_cast<const void*>(words.data()) : bytes.data(), c.x0, c.w, c.h),
+                0);
             std::string image;
             for (int y = 0; y < 2; ++y) {
                 for (int x = 0; x < 4; ++x) {

@@ -466,3 +466,61 @@ WT_CASE(NarrowEightBitImageSavesWithoutShiftedRows) {
 }
 
 } // namespace
+
+namespace {
+
+// Answers the next file dialog with the given title from another thread, as a user would: the
+// file name typed into the name box, then OK (or Cancel when no name is given).
+struct DialogAnswer {
+    const wchar_t* title;
+    const wchar_t* fileName;
+    wchar_t filterSeen[64];
+    bool answered;
+};
+
+DWORD WINAPI AnswerFileDialog(void* data) {
+    DialogAnswer* answer = static_cast<DialogAnswer*>(data);
+    for (int waited = 0; waited < 10000; waited += 50) {
+        HWND dialog = FindWindowW(L"#32770", answer->title);
+        if (dialog != nullptr && IsWindowVisible(dialog)) {
+            Sleep(200);
+            GetDlgItemTextW(dialog, 0x47C, answer->filterSeen, 64); // the name box, preset by the dialog's caller
+            if (answer->fileName == nullptr) {
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            } else {
+                SetDlgItemTextW(dialog, 0x47C, answer->fileName);
+                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+            }
+            answer->answered = true;
+            return 0;
+        }
+        Sleep(50);
+    }
+    return 1;
+}
+
+int RunOpenDialog(DialogAnswer* answer, char path[260]) {
+    HANDLE helper = CreateThread(nullptr, 0, AnswerFileDialog, answer, 0, nullptr);
+    int result = PLR_OpenFileDialog("Load image file", path);
+    WaitForSingleObject(helper, 15000);
+    CloseHandle(helper);
+    return result;
+}
+
+WT_CASE(OpenDialogReturnsThePathAndRemembersTheFolder) {
+    DialogAnswer cancel = {L"Load image file", nullptr, {}, false};
+    char path[260] = "unchanged";
+    WT_CHECK_EQ(RunOpenDialog(&cancel, path), 1);
+    WT_CHECK(cancel.answered);
+    WT_CHECK(wcscmp(cancel.filterSeen, L"*.BMP;*.RLE;*.DIB") == 0); // the BMP filter is preselected
+    WT_CHECK_EQ(std::string(path), std::string("unchanged"));
+
+    wchar_t chosen[260];
+    NarrowToWide(DataPath("pal16.bmp").c_str(), chosen, 260);
+    DialogAnswer open = {L"Load image file", chosen, {}, false};
+    WT_CHECK_EQ(RunOpenDialog(&open, path), 0);
+    WT_CHECK_EQ(std::string(path), DataPath("pal16.bmp"));
+    WT_CHECK_EQ(std::string(openDialogFolder), std::string(PLR_TEST_DATA_DIR));
+}
+
+} // namespace
