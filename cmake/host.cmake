@@ -3,7 +3,9 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(host_tests
+    ${PLR_IMAGEOPS_HOST_TESTS}
     tests/host/clock_test.cpp
+    tests/host/drop_name_test.cpp
     tests/host/folders_test.cpp
     tests/host/image_block_test.cpp
     tests/host/image_slots_test.cpp

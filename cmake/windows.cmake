@@ -1,6 +1,8 @@
 # The Windows layer, the program and its tests under Wine.
 
 add_library(plr_framework OBJECT
+    shell/file_drop_win.cpp
+    shell/main_popup_win.cpp
     shell/main_window_win.cpp
     shell/owned_window_win.cpp
     shell/program_thread_win.cpp

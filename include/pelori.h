@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "plr_records.h"
+#include "plr_imageops.h"
 
 #ifdef __MINGW32__
 #define PLR_PRINTF_FORMAT(f, a) __attribute__((format(gnu_printf, f, a)))

@@ -6,7 +6,11 @@ enum CommandIds {
     CMD_EXIT = 1002,
     CMD_STOP = 1003,
     CMD_PASTE = 1026,
+    CMD_IMAGE_WINDOW = 1027,
+    CMD_TEXT_WINDOW = 1028,
+    CMD_INPUT_BOX = 1044,
     CMD_WINDOW_INFO = 1045,
+    CMD_BUTTON_BOX = 1051,
 };
 
 enum ControlIds {

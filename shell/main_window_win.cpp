@@ -82,6 +82,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZING: return OnSizing(window, reinterpret_cast<RECT*>(lParam));
     case WM_COMMAND: return OnCommand(LOWORD(wParam));
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
+    case WM_RBUTTONDOWN:
+    case WM_NCRBUTTONDOWN: ShowMainPopup(window); return 0;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_OPEN_COMMAND_LINE: OpenCommandLinePictures(); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -7,10 +7,14 @@
 #define UNICODE
 #endif
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdint>
 
 enum { FOLDER_CAPACITY = MAX_PATH, INSTANCE_LIMIT = 10, MAIN_CLASS_CAPACITY = 16 };
+
+// Private message of the main window: open the pictures named on the command line.
+enum { WM_OPEN_COMMAND_LINE = WM_APP + 0x100 };
 
 extern HINSTANCE moduleInstance;
 extern int instanceNumber;
@@ -54,6 +58,12 @@ void InsertMenuSeparator(HMENU menu, int position);
 void InsertSubMenu(HMENU menu, HMENU submenu, int position, const char* text);
 void SetWindowTextNarrow(HWND window, const char* text);
 void GetWindowTextNarrow(HWND window, char* buffer, int size);
+
+HMENU BuildMainPopup();
+void ShowMainPopup(HWND window);
+void OnDropFiles(HDROP drop);
+void OpenPictureFiles(const wchar_t* const* paths, int count);
+void OpenCommandLinePictures();
 
 void PumpMessages();
 void PumpDialogMessages();

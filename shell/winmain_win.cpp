@@ -1,5 +1,6 @@
 // Process entry: instance number, GDI+, the clock, folders, window classes, the main window and
-// the main thread's message loop.
+// the main thread's message loop. The command line may name pictures to open; nothing else is
+// read from it.
 #include "shell_win.h"
 #include "clock.h"
 #include "command_ids.h"
@@ -140,6 +141,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 1;
     }
     CreateImageTextFont();
+    // Pictures named on the command line open as if dropped, once the message loop runs.
+    PostMessageW(mainWindow, WM_OPEN_COMMAND_LINE, 0, 0);
     RunMessageLoop();
     DeleteObject(imageTextFont);
     if (IsMenu(mainMenu)) DestroyMenu(mainMenu);

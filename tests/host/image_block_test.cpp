@@ -12,7 +12,8 @@ struct BlockFixture : testing::Test {
     std::vector<uint32_t> words;
     std::vector<uint8_t> bytes;
     void SetUp() override {
-        for (ImageSlot& slot : imageSlots) slot = {};
+        for (ImageSlot& slot : imageSlots)
+            slot = {};
         currentImage = 1;
     }
     void TearDown() override {
@@ -32,7 +33,8 @@ struct BlockFixture : testing::Test {
     }
     void Make32(int width, int height) {
         words.resize(static_cast<size_t>(width) * height);
-        for (size_t i = 0; i < words.size(); ++i) words[i] = 0x010000u * static_cast<uint32_t>(i + 1);
+        for (size_t i = 0; i < words.size(); ++i)
+            words[i] = 0x010000u * static_cast<uint32_t>(i + 1);
         SetSlot(32, width, height);
         pixels32[1] = words.data();
     }
@@ -40,7 +42,8 @@ struct BlockFixture : testing::Test {
         int rowBytes = (width + 3) & ~3;
         bytes.assign(static_cast<size_t>(rowBytes) * height, 0xEE); // padding shows up if read
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) bytes[y * rowBytes + x] = static_cast<uint8_t>(10 * y + x + 1);
+            for (int x = 0; x < width; ++x)
+                bytes[y * rowBytes + x] = static_cast<uint8_t>(10 * y + x + 1);
         SetSlot(8, width, height);
         pixels8[1] = bytes.data();
     }
@@ -66,7 +69,8 @@ TEST_F(BlockFixture, Copies8BitRowsWithoutTheirPadding) {
     uint8_t block[10];
     PLR_GetBlock(block, 0, 0, 5, 2);
     const uint8_t expected[10] = {1, 2, 3, 4, 5, 11, 12, 13, 14, 15};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(block[i], expected[i]) << i;
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(block[i], expected[i]) << i;
 }
 
 TEST_F(BlockFixture, DoesNothingForAClosedImage) {

@@ -73,15 +73,19 @@ struct HistoryFixture : testing::Test {
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
     static void Reset() {
-        for (ImageSlot& slot : imageSlots) slot = {};
+        for (ImageSlot& slot : imageSlots)
+            slot = {};
         currentImage = 0;
-        for (int& entry : imageHistory) entry = 0;
+        for (int& entry : imageHistory)
+            entry = 0;
     }
 };
 
 TEST_F(HistoryFixture, WalksBackAndStopsAtAFreeSlot) {
-    for (int slot : {5, 7, 9}) imageSlots[slot].inUse = 1;
-    for (int slot : {5, 7, 9}) EXPECT_EQ(PLR_SelectImage(slot), 0);
+    for (int slot : {5, 7, 9})
+        imageSlots[slot].inUse = 1;
+    for (int slot : {5, 7, 9})
+        EXPECT_EQ(PLR_SelectImage(slot), 0);
     EXPECT_EQ(currentImage, 9);
     EXPECT_EQ(PLR_SelectPreviousImage(), 0);
     EXPECT_EQ(currentImage, 7);
@@ -92,7 +96,8 @@ TEST_F(HistoryFixture, WalksBackAndStopsAtAFreeSlot) {
     imageSlots[0].inUse = 1;
     EXPECT_EQ(PLR_SelectPreviousImage(), 0);
     EXPECT_EQ(currentImage, 0);
-    for (int entry : imageHistory) EXPECT_EQ(entry, 0);
+    for (int entry : imageHistory)
+        EXPECT_EQ(entry, 0);
 }
 
 TEST_F(HistoryFixture, SelectingAFreeSlotChangesNothing) {
@@ -107,8 +112,10 @@ TEST_F(HistoryFixture, SelectingAFreeSlotChangesNothing) {
 }
 
 TEST_F(HistoryFixture, NinthSelectionDropsTheOldestAndTheLastEntryRepeats) {
-    for (int slot = 1; slot <= 9; ++slot) imageSlots[slot].inUse = 1;
-    for (int slot = 1; slot <= 9; ++slot) PLR_SelectImage(slot);
+    for (int slot = 1; slot <= 9; ++slot)
+        imageSlots[slot].inUse = 1;
+    for (int slot = 1; slot <= 9; ++slot)
+        PLR_SelectImage(slot);
     EXPECT_EQ(imageHistory[0], 8);
     EXPECT_EQ(imageHistory[7], 1);
     PLR_SelectPreviousImage();
@@ -141,10 +148,8 @@ TEST(FormatImageTitle, Cases) {
         bool halftone;
         const char* title;
     } cases[] = {
-        {"photo", 100, 32, false, "photo(100%)"},
-        {"photo", 100, 8, false, "photo(100%)[8bit]"},
-        {"photo", 50, 32, true, "photo(50%)*"},
-        {"photo", 50, 8, true, "photo(50%)[8bit]*"},
+        {"photo", 100, 32, false, "photo(100%)"}, {"photo", 100, 8, false, "photo(100%)[8bit]"},
+        {"photo", 50, 32, true, "photo(50%)*"},   {"photo", 50, 8, true, "photo(50%)[8bit]*"},
         {"", 1040, 32, false, "(1040%)"},
     };
     for (const Case& c : cases) {
@@ -162,7 +167,8 @@ TEST(FormatImageTitle, LongNamesAreShortenedAtACharacterBoundary) {
 
     // Two-byte characters: 0x82 0xA0 repeated; the cut must fall between pairs.
     std::string wide;
-    for (int i = 0; i < 150; ++i) wide += "\x82\xa0";
+    for (int i = 0; i < 150; ++i)
+        wide += "\x82\xa0";
     FormatImageTitle(title, wide.c_str(), 100, 32, false, ShiftJisLead);
     std::string got(title);
     EXPECT_LE(got.size(), 255u);
@@ -172,8 +178,14 @@ TEST(FormatImageTitle, LongNamesAreShortenedAtACharacterBoundary) {
 }
 
 TEST(WholeCharacterPrefix, NeverSplitsAPair) {
-    EXPECT_EQ(WholeCharacterPrefix("ab\x82\xa0" "c", 3, ShiftJisLead), 2);
-    EXPECT_EQ(WholeCharacterPrefix("ab\x82\xa0" "c", 4, ShiftJisLead), 4);
+    EXPECT_EQ(WholeCharacterPrefix("ab\x82\xa0"
+                                   "c",
+                                   3, ShiftJisLead),
+              2);
+    EXPECT_EQ(WholeCharacterPrefix("ab\x82\xa0"
+                                   "c",
+                                   4, ShiftJisLead),
+              4);
     EXPECT_EQ(WholeCharacterPrefix("ab\x82", 9, ShiftJisLead), 3); // a lone lead byte at the end counts as one
     char out[4];
     EXPECT_EQ(CopyWholeCharacters(out, sizeof out, "a\x82\xa0\x82\xa0", ShiftJisLead), 3);

@@ -8,6 +8,8 @@
 #include "imagewin/image_slots.h"
 #include "pelori.h"
 
+#include <shlobj.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -86,11 +88,45 @@ void LogDestroyed(HWND window) {
 }
 
 uint32_t SlotChecksum(int slot) {
-    uint32_t sum = 0;
-    if (!imageSlots[slot].inUse) return 0;
-    for (int i = 0; i < imageSlots[slot].width * imageSlots[slot].height; ++i)
-        sum = sum * 31 + pixels32[slot][i];
-    return sum;
+    if (!imageSlots[slot].inUse || imageSlots[slot].bitDepth != 32) return 0;
+    return PixelChecksum(pixels32[slot], imageSlots[slot].width * imageSlots[slot].height);
+}
+
+void LogSlots() {
+    for (int i = 0; i < SLOT_COUNT; ++i) {
+        const ImageSlot& s = imageSlots[i];
+        if (s.inUse)
+            Log("slot %d bits=%d w=%d h=%d sum=%08x name=%s", i, s.bitDepth, s.width, s.height, SlotChecksum(i),
+                s.name);
+    }
+    Log("slots end");
+}
+
+void LogPopup() {
+    HMENU popup = BuildMainPopup();
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(popup, i, text, 64, MF_BYPOSITION);
+        char narrow[64];
+        WideToNarrow(text, narrow, sizeof narrow);
+        UINT state = GetMenuState(popup, i, MF_BYPOSITION);
+        // A separator is reported as such; its greying means nothing.
+        state = (state & MF_SEPARATOR) ? MF_SEPARATOR : state & (MF_GRAYED | MF_DISABLED);
+        Log("popup %d %d %u %s", i, static_cast<int>(GetMenuItemID(popup, i)), state, narrow);
+    }
+    DestroyMenu(popup);
+}
+
+// Turns the paths of a WM_COPYDATA into a DROPFILES block, as the shell makes one, and drops it.
+void DropPaths(HWND window, const COPYDATASTRUCT* data) {
+    if (data->dwData != PROBE_DROP_TAG) return;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + data->cbData + sizeof(wchar_t));
+    DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    memcpy(drop + 1, data->lpData, data->cbData);
+    GlobalUnlock(block);
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
 }
 
 // Through the main window's requests: a new slot, a picture drawn into it, a load aimed at a slot
@@ -131,6 +167,13 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PROBE_NESTED: FileNestedRequest(); return 0;
     case WM_PROBE_MENU: LogMenuBar(window); return 0;
     case WM_PROBE_IMAGE_REQUESTS: FileImageRequests(); return 0;
+    case WM_PROBE_SLOTS: LogSlots(); return 0;
+    case WM_PROBE_POPUP: LogPopup(); return 0;
+    case WM_PROBE_SET_FLAGS:
+        runState.lineInputOwner = static_cast<int32_t>(wParam);
+        runState.graphToolActive = static_cast<int32_t>(lParam);
+        return 0;
+    case WM_COPYDATA: DropPaths(window, reinterpret_cast<const COPYDATASTRUCT*>(lParam)); return TRUE;
     case WM_PROBE_TEXT_WINDOW: {
         uint32_t before = request.servedCount;
         RequestTextWindow(static_cast<int>(wParam));
@@ -139,6 +182,11 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     case WM_PROBE_GIVE_UP: FileAfterChoosingExit(window); return 0;
     case WM_COMMAND: Log("command %d", static_cast<int>(LOWORD(wParam))); break;
+    case WM_DROPFILES: {
+        LRESULT result = CallWindowProcW(frameworkMainProc, window, message, wParam, lParam);
+        Log("drop done");
+        return result;
+    }
     case WM_DESTROY: LogDestroyed(window); break;
     }
     return CallWindowProcW(frameworkMainProc, window, message, wParam, lParam);

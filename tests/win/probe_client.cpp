@@ -59,14 +59,15 @@ HWND FindMainWindowOf(DWORD processId) {
     return search.found;
 }
 
-bool LaunchProbe(Probe& probe, const char* mode) {
+bool LaunchProbe(Probe& probe, const char* mode, const std::wstring& arguments) {
     probe.logPath = NewLogPath();
     DeleteFileW(probe.logPath.c_str());
     std::wstring wideMode(mode, mode + strlen(mode));
     SetEnvironmentVariableW(PROBE_MODE_VARIABLE, wideMode.c_str());
     SetEnvironmentVariableW(PROBE_LOG_VARIABLE, probe.logPath.c_str());
     std::wstring exe = ProbeExecutablePath();
-    std::vector<wchar_t> commandLine(exe.begin(), exe.end());
+    std::wstring line = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::vector<wchar_t> commandLine(line.begin(), line.end());
     commandLine.push_back(0);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -74,8 +75,9 @@ bool LaunchProbe(Probe& probe, const char* mode) {
                           &probe.process) != 0;
 }
 
-bool StartProbe(Probe& probe, const char* mode, int timeoutMs) {
-    if (!LaunchProbe(probe, mode)) return false;
+bool StartProbe(Probe& probe, const char* mode, const std::wstring& arguments) {
+    const int timeoutMs = 15000;
+    if (!LaunchProbe(probe, mode, arguments)) return false;
     if (WaitForLogLine(probe, "setup", timeoutMs).empty()) return false;
     probe.mainWindow = FindMainWindowOf(probe.process.dwProcessId);
     return probe.mainWindow != nullptr;
@@ -95,7 +97,7 @@ std::string ReadProbeLog(const Probe& probe) {
     return text;
 }
 
-static std::vector<std::string> LogLines(const Probe& probe) {
+std::vector<std::string> LogLines(const Probe& probe) {
     std::vector<std::string> lines;
     std::string text = ReadProbeLog(probe);
     size_t start = 0;
@@ -145,4 +147,33 @@ void KillProbe(Probe& probe) {
     CloseHandle(probe.process.hThread);
     probe.process = {};
     DeleteFileW(probe.logPath.c_str());
+}
+
+bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs) {
+    std::wstring list;
+    for (const std::wstring& path : paths)
+        list += path + L'\0';
+    list += L'\0';
+    COPYDATASTRUCT data = {PROBE_DROP_TAG, static_cast<DWORD>(list.size() * sizeof(wchar_t)), &list[0]};
+    int before = CountLogLines(probe, "drop done");
+    SendMessageW(probe.mainWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        if (CountLogLines(probe, "drop done") > before) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+std::vector<std::string> ProbeSlots(Probe& probe) {
+    int before = CountLogLines(probe, "slots end");
+    SendMessageW(probe.mainWindow, WM_PROBE_SLOTS, 0, 0);
+    std::vector<std::string> lines = LogLines(probe), slots;
+    int ends = 0;
+    for (const std::string& line : lines) {
+        if (line == "slots end")
+            ++ends;
+        else if (line.rfind("slot ", 0) == 0 && ends == before)
+            slots.push_back(line);
+    }
+    return slots;
 }

@@ -5,6 +5,7 @@
 #include "probe_protocol.h"
 
 #include <string>
+#include <vector>
 
 struct Probe {
     PROCESS_INFORMATION process = {};
@@ -14,10 +15,15 @@ struct Probe {
 
 // Starts the probe in a mode and waits until its application has been set up and its main window
 // is found. Returns false if that does not happen within the timeout.
-bool StartProbe(Probe& probe, const char* mode, int timeoutMs = 15000);
-bool LaunchProbe(Probe& probe, const char* mode); // starts it without waiting
+bool StartProbe(Probe& probe, const char* mode, const std::wstring& arguments = L"");
+bool LaunchProbe(Probe& probe, const char* mode, const std::wstring& arguments = L""); // without waiting
 
 std::string ReadProbeLog(const Probe& probe);
+std::vector<std::string> LogLines(const Probe& probe);
+// Drops the files on the probe's main window as the shell would, and waits until it is handled.
+bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs = 15000);
+// The probe's open image slots: "slot %d bits=%d w=%d h=%d sum=%08x name=%s", one per slot.
+std::vector<std::string> ProbeSlots(Probe& probe);
 int CountLogLines(const Probe& probe, const char* prefix);
 // Waits until a log line starts with the prefix; returns that line, or "" after the timeout.
 std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs = 10000);

@@ -23,6 +23,21 @@ enum ProbeMessages {
     WM_PROBE_MENU = WM_APP + 5,           // log the menu bar: "menu 0 1001 0 Start(&S)", one line per item
     WM_PROBE_TEXT_WINDOW = WM_APP + 6,    // RequestTextWindow(wParam); log "text window served=%u"
     WM_PROBE_IMAGE_REQUESTS = WM_APP + 7, // create, load and redraw slot 0 through requests; log "image ..."
+    WM_PROBE_SLOTS = WM_APP + 8,          // log each open image slot: "slot %d bits=%d w=%d h=%d sum=%08x name=%s"
+    WM_PROBE_POPUP = WM_APP + 9,          // build the main popup; log "popup %d %d %u %s": position, id, state, text
+    WM_PROBE_SET_FLAGS = WM_APP + 10,     // lineInputOwner = wParam, graphToolActive = lParam
 };
 
 enum { PROBE_LOAD_REQUESTS = 2000 };
+
+// WM_COPYDATA with this tag carries file paths, each terminated, the list ending with an empty
+// one; the probe drops them on its main window as a real HDROP.
+enum { PROBE_DROP_TAG = 0x504C5244 };
+
+// The checksum the probe logs for a slot and the runner computes for a reference picture.
+inline unsigned PixelChecksum(const unsigned* pixels, int count) {
+    unsigned sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum = sum * 31 + (pixels[i] & 0xFFFFFF);
+    return sum;
+}
