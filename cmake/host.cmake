@@ -9,6 +9,7 @@ add_executable(host_tests
     tests/host/folders_test.cpp
     tests/host/image_block_test.cpp
     tests/host/image_slots_test.cpp
+    tests/host/line_editor_test.cpp
     tests/host/main_geometry_test.cpp
     tests/host/request_test.cpp
     tests/host/status_text_test.cpp

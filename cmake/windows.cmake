@@ -10,6 +10,7 @@ add_library(plr_framework OBJECT
     shell/requests_win.cpp
     shell/window_text_win.cpp
     shell/winmain_win.cpp
+    textwin/line_input_win.cpp
     textwin/text_window_win.cpp
     textwin/text_windows_win.cpp
     boxes/button_box_win.cpp

@@ -99,6 +99,10 @@ int PLR_SelectTextWindow(int index);                              // makes it cu
 int PLR_DestroyTextWindow(int index);                             // closes it; 1 if not open
 void PLR_PushTextColor(ColorValue text, ColorValue background);   // saves the pair (8 deep) and sets a new one
 void PLR_PopTextColor();                                          // restores the most recently saved pair
+// Reads one edited line (at most 255 characters) at the cursor of the current text window into
+// buffer (256 bytes); "" when the input is ended from outside (Exit, or the window closed).
+// Up arrow recalls the last line; Ctrl+V pastes the clipboard's first line.
+void PLR_ReadLine(char* buffer);
 
 // The application's entry points, called on the program thread: AppSetup once at start,
 // AppMain on each Start.

@@ -46,7 +46,16 @@ static LRESULT OnClose(HWND window) {
     return 0;
 }
 
+// While a line input waits, every text window's keys go to it.
+static bool FeedLineInput(UINT message, WPARAM wParam) {
+    if (runState.lineInputOwner == 0) return false;
+    if (message == WM_CHAR) QueueTypedCharacter(wParam);
+    if (message == WM_KEYDOWN) NoteRecallKey(wParam);
+    return message == WM_CHAR || message == WM_KEYDOWN;
+}
+
 LRESULT CALLBACK TextWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (FeedLineInput(message, wParam)) return 0;
     switch (message) {
     case WM_CREATE: return 0;
     case WM_DESTROY: return 0;
