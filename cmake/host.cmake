@@ -4,6 +4,7 @@ include(GoogleTest)
 
 add_executable(host_tests
     ${PLR_IMAGEOPS_HOST_TESTS}
+    tests/host/button_layout_test.cpp
     tests/host/clock_test.cpp
     tests/host/drop_name_test.cpp
     tests/host/folders_test.cpp

@@ -10,7 +10,9 @@ enum CommandIds {
     CMD_TEXT_WINDOW = 1028,
     CMD_INPUT_BOX = 1044,
     CMD_WINDOW_INFO = 1045,
+    CMD_DESTROY_BOX = 1050,
     CMD_BUTTON_BOX = 1051,
+    CMD_RENAME = 1057,
 };
 
 enum ControlIds {

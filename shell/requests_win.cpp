@@ -96,7 +96,7 @@ static int LoadIntoSlot(int index, const char* path) {
     return result;
 }
 
-// The boxes are not built yet: requests for them are served without effect.
+// The input box is not built yet: its request is served without effect.
 void ServeRequest() {
     switch (TakeRequest()) {
     case REQ_CREATEIMAGE:
@@ -115,7 +115,10 @@ void ServeRequest() {
         if (IsSlotIndex(request.index)) PLR_OpenTextWindow(request.index, -1, -1, -1, -1);
         break;
     case REQ_OPENINPUTBOX: break;
-    case REQ_OPENBUTTONBOX: break;
+    case REQ_OPENBUTTONBOX:
+        CloseButtonBox();
+        PLR_OpenButtonBox(request.x, request.y, request.width, request.height);
+        break;
     default: break; // never filed; completed without action so the record cannot jam
     }
     CompleteRequest();

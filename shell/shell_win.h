@@ -85,3 +85,4 @@ void ServeRequest();
 // The boxes whose windows take dialog keyboard handling in PumpDialogMessages; null while closed.
 HWND InputBoxDialogWindow();
 HWND ButtonBoxDialogWindow();
+void CloseButtonBox();
