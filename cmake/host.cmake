@@ -4,6 +4,8 @@ include(GoogleTest)
 
 add_executable(host_tests
     ${PLR_IMAGEOPS_HOST_TESTS}
+    ${PLR_APP_HOST_TESTS}
+    ${PLR_APP_TEST_SUPPORT}
     tests/host/button_layout_test.cpp
     tests/host/clock_test.cpp
     tests/host/drop_name_test.cpp
@@ -17,5 +19,5 @@ add_executable(host_tests
     tests/host/text_layout_test.cpp
     tests/host/text_slots_test.cpp
 )
-target_link_libraries(host_tests PRIVATE plr_portable GTest::gtest_main)
+target_link_libraries(host_tests PRIVATE plr_stereo plr_portable GTest::gtest_main)
 gtest_discover_tests(host_tests TEST_PREFIX host. DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)

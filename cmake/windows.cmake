@@ -40,7 +40,8 @@ function(plr_add_program name)
     target_link_options(${name} PRIVATE ${PLR_LINK_OPTIONS})
 endfunction()
 
-plr_add_program(pelori app/stereo_app.cpp)
+plr_add_program(pelori app/stereo_app.cpp ${PLR_APP_WIN_SOURCES})
+target_link_libraries(pelori PRIVATE plr_stereo)
 
 add_executable(plr_screenshot tools/screenshot_win.cpp)
 target_link_libraries(plr_screenshot PRIVATE gdiplus gdi32 user32)

@@ -1,0 +1,19 @@
+# The stereo application's steps: portable sources, the Windows layer, and their native tests.
+set(PLR_APP_SOURCES
+    app/depth_maps.cpp
+    app/depth_tables.cpp
+    app/params.cpp
+    app/stereo_compose.cpp
+    app/stereo_views.cpp
+)
+set(PLR_APP_WIN_SOURCES
+    app/display_position_win.cpp
+)
+set(PLR_APP_HOST_TESTS
+    tests/host/depth_test.cpp
+    tests/host/stereo_test.cpp
+)
+# Stand-ins for the Windows-only calls the steps make (PLR_DrawImage, the display window).
+set(PLR_APP_TEST_SUPPORT
+    tests/host/app_doubles.cpp
+)
