@@ -15,6 +15,8 @@ add_library(plr_framework OBJECT
     textwin/text_windows_win.cpp
     boxes/button_box_win.cpp
     boxes/input_box_win.cpp
+    imageops/pixel_readout_win.cpp
+    imageops/tt_text_win.cpp
     imagewin/file_dialogs_win.cpp
     imagewin/image_files_win.cpp
     imagewin/image_window_win.cpp

@@ -110,9 +110,9 @@ void PLR_ReadLine(char* buffer);
 // digit key while the box has the focus counts a press.
 // ---------------------------------------------------------------------------------------------
 
-void PLR_OpenButtonBox(int x, int y, int nx, int ny);     // no effect if open, or a bad grid
-void PLR_SetButtonBoxTitle(int index, const char* label);  // a label may hold line breaks
-int PLR_GetButtonPress(int index);                         // presses since the last call; 0 if none or closed
+void PLR_OpenButtonBox(int x, int y, int nx, int ny);        // no effect if open, or a bad grid
+void PLR_SetButtonBoxTitle(int index, const char* label);    // a label may hold line breaks
+int PLR_GetButtonPress(int index);                           // presses since the last call; 0 if none or closed
 void PLR_ResizeButtonBox(int clientWidth, int clientHeight); // the buttons re-lay to fill it
 
 // The application's entry points, called on the program thread: AppSetup once at start,

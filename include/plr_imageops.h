@@ -83,3 +83,10 @@ extern int imageTextCellHeight;      // its height, the TrueType line advance; 1
 void PLR_DrawChar(char c); // one character in plr_tc; 10 is a new line, other codes outside 32..127 are ignored
 void PLR_DrawString(const char* s);                                   // PLR_DrawChar for each byte
 void PLR_DrawPrintf(const char* format, ...) PLR_PRINTF_FORMAT(1, 2); // at most 4095 bytes, the rest cut
+
+// TrueType text in the image-text font, in plr_tttc with a transparent background; its cell's
+// bottom row is the text cursor's baseline. Codes 1/2 italic on/off, 3/4 bold/normal, 5/6
+// underline on/off, 10 a new line; a double-byte character is lead byte * 256 + trail byte.
+void PLR_DrawTTChar(int code);
+void PLR_DrawTTString(const char* s);          // PLR_DrawTTChar per character, lead bytes 0x81..0x9F, 0xE0..0xFC
+void PLR_SetTTFontSize(int width, int height); // cell width and height (the line advance)

@@ -65,6 +65,10 @@ void OnDropFiles(HDROP drop);
 void OpenPictureFiles(const wchar_t* const* paths, int count);
 void OpenCommandLinePictures();
 
+void CreateImageTextFont(); // at start-up: 8 x 16, white, the text cursor at (0, 0)
+void DeleteImageTextFont();
+void PrintPixelReadout(int slot, int x, int y);
+
 void PumpMessages();
 void PumpDialogMessages();
 int64_t PerformanceCounter();

@@ -108,11 +108,6 @@ static bool CreateMainWindow() {
     return true;
 }
 
-static void CreateImageTextFont() {
-    imageTextFont = CreateFontW(16, 8, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ ゴシック");
-}
-
 static void RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -144,7 +139,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Pictures named on the command line open as if dropped, once the message loop runs.
     PostMessageW(mainWindow, WM_OPEN_COMMAND_LINE, 0, 0);
     RunMessageLoop();
-    DeleteObject(imageTextFont);
+    DeleteImageTextFont();
     if (IsMenu(mainMenu)) DestroyMenu(mainMenu);
     Gdiplus::GdiplusShutdown(gdiplusToken);
     return 0;

@@ -21,7 +21,8 @@ void PumpFor(int ms) {
 
 void CloseEverything() {
     CloseButtonBox();
-    for (int i = 0; i < SLOT_COUNT; ++i) PLR_DestroyTextWindow(i);
+    for (int i = 0; i < SLOT_COUNT; ++i)
+        PLR_DestroyTextWindow(i);
     PumpFor(50);
 }
 
@@ -40,8 +41,8 @@ SIZE ClientSize(HWND window) {
 // Input from another thread, each step after a pause, while the test thread pumps.
 struct Step {
     enum Kind { CLICK, TWO_CLICKS, RIGHT_CLICK, KEY, CTRL_KEY, CHARS } kind;
-    POINT point{};                // screen point for the mouse steps
-    WORD key = 0;                 // virtual key
+    POINT point{};                 // screen point for the mouse steps
+    WORD key = 0;                  // virtual key
     const wchar_t* text = nullptr; // CHARS: posted as WM_CHAR to the current text window
 };
 
@@ -73,7 +74,8 @@ void SendKey(WORD key, bool control) {
         inputs[n].ki.wVk = VK_CONTROL;
         inputs[n++].ki.dwFlags = KEYEVENTF_KEYUP;
     }
-    for (int i = 0; i < n; ++i) inputs[i].type = INPUT_KEYBOARD;
+    for (int i = 0; i < n; ++i)
+        inputs[i].type = INPUT_KEYBOARD;
     SendInput(n, inputs, sizeof inputs[0]);
 }
 
@@ -88,7 +90,8 @@ DWORD WINAPI RunScript(void* data) {
         case Step::KEY: SendKey(step.key, false); break;
         case Step::CTRL_KEY: SendKey(step.key, true); break;
         case Step::CHARS:
-            for (const wchar_t* p = step.text; *p; ++p) PostMessageW(textWindows[currentTextWindow].window, WM_CHAR, *p, 1);
+            for (const wchar_t* p = step.text; *p; ++p)
+                PostMessageW(textWindows[currentTextWindow].window, WM_CHAR, *p, 1);
             break;
         }
     }
@@ -198,8 +201,12 @@ WT_CASE(RunKeysGoOnToTheMainWindow) {
     mainWindowKeys.clear();
     frameworkMainProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingMainProc)));
-    Play({{Step::CLICK, ButtonCentre(0)}, {Step::KEY, {}, 'S'}, {Step::KEY, {}, 'C'}, {Step::KEY, {}, 'X'},
-          {Step::KEY, {}, VK_ESCAPE}, {Step::KEY, {}, 'A'}});
+    Play({{Step::CLICK, ButtonCentre(0)},
+          {Step::KEY, {}, 'S'},
+          {Step::KEY, {}, 'C'},
+          {Step::KEY, {}, 'X'},
+          {Step::KEY, {}, VK_ESCAPE},
+          {Step::KEY, {}, 'A'}});
     SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkMainProc));
     std::vector<WPARAM> expected = {'S', 'C', 'X', VK_ESCAPE};
     WT_CHECK(mainWindowKeys == expected);
@@ -244,7 +251,9 @@ WT_CASE(RenamingReadsALineAndAnEmptyOneKeepsTheLabel) {
     WT_CHECK_EQ(Label(cell), std::string("Go"));
 
     // The "Rename" popup of a right click right of the last column names that row's last button.
-    Play({{Step::RIGHT_CLICK, ClientPoint(207, 40)}, {Step::KEY, {}, VK_DOWN}, {Step::KEY, {}, VK_RETURN},
+    Play({{Step::RIGHT_CLICK, ClientPoint(207, 40)},
+          {Step::KEY, {}, VK_DOWN},
+          {Step::KEY, {}, VK_RETURN},
           {Step::CHARS, {}, 0, L"Right\r"}});
     WT_CHECK_EQ(buttonBox.renameTarget, 3);
     WT_CHECK_EQ(Label(3), std::string("Right"));

@@ -10,7 +10,8 @@
 namespace {
 
 void CloseAllTextWindows() {
-    for (int i = 0; i < SLOT_COUNT; ++i) PLR_DestroyTextWindow(i);
+    for (int i = 0; i < SLOT_COUNT; ++i)
+        PLR_DestroyTextWindow(i);
     PumpDialogMessages();
 }
 
@@ -36,7 +37,8 @@ DWORD WINAPI TypeKeys(void* data) {
             PostMessageW(k.window, WM_CLOSE, 0, 0);
         } else if (k.message == 2) {
             INPUT inputs[4] = {};
-            for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+            for (INPUT& input : inputs)
+                input.type = INPUT_KEYBOARD;
             inputs[0].ki.wVk = inputs[3].ki.wVk = VK_CONTROL;
             inputs[1].ki.wVk = inputs[2].ki.wVk = 'V';
             inputs[2].ki.dwFlags = inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
@@ -57,7 +59,8 @@ void FinishTyping(Typist* typist) {
 
 std::vector<Keystroke> Chars(HWND window, const wchar_t* text) {
     std::vector<Keystroke> keys;
-    for (const wchar_t* p = text; *p; ++p) keys.push_back({window, WM_CHAR, static_cast<WPARAM>(*p)});
+    for (const wchar_t* p = text; *p; ++p)
+        keys.push_back({window, WM_CHAR, static_cast<WPARAM>(*p)});
     return keys;
 }
 
@@ -101,7 +104,8 @@ WT_CASE(TypedLineIsEditedEchoedAndRemembered) {
     HDC dc = slot.memoryDC;
     int lit = 0;
     for (int y = 0; y < slot.cellHeight; ++y)
-        for (int x = promptEnd; x < promptEnd + slot.cellWidth; ++x) lit += GetPixel(dc, x, y) != 0;
+        for (int x = promptEnd; x < promptEnd + slot.cellWidth; ++x)
+            lit += GetPixel(dc, x, y) != 0;
     WT_CHECK(lit > 0);
     CloseAllTextWindows();
 }
@@ -121,7 +125,8 @@ WT_CASE(UpArrowRecallsTheLastLineAfterWhatIsTyped) {
     WT_CHECK_EQ(ReadTyped(Chars(window, L"ac\r")), std::string("ac"));
     std::vector<Keystroke> keys = Chars(window, L"x");
     keys.push_back({window, WM_KEYDOWN, VK_UP});
-    for (const Keystroke& k : Chars(window, L"y\r")) keys.push_back(k);
+    for (const Keystroke& k : Chars(window, L"y\r"))
+        keys.push_back(k);
     WT_CHECK_EQ(ReadTyped(keys), std::string("xacy"));
     CloseAllTextWindows();
 }
@@ -145,7 +150,8 @@ WT_CASE(CtrlVPastesTheClipboardsFirstLine) {
     WT_REQUIRE(SetClipboardUnicode(L"pasted\r\nsecond line"));
     std::vector<Keystroke> keys = Chars(window, L"<");
     keys.push_back({window, 2, 0});
-    for (const Keystroke& k : Chars(window, L">\r")) keys.push_back(k);
+    for (const Keystroke& k : Chars(window, L">\r"))
+        keys.push_back(k);
     WT_CHECK_EQ(ReadTyped(keys), std::string("<pasted>"));
     CloseAllTextWindows();
 }
