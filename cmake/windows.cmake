@@ -42,7 +42,7 @@ function(plr_add_program name)
     target_link_options(${name} PRIVATE ${PLR_LINK_OPTIONS})
 endfunction()
 
-plr_add_program(pelori app/stereo_app.cpp ${PLR_APP_WIN_SOURCES})
+plr_add_program(pelori ${PLR_APP_WIN_SOURCES})
 target_link_libraries(pelori PRIVATE plr_stereo)
 
 add_executable(plr_screenshot tools/screenshot_win.cpp)

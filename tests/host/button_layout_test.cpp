@@ -18,11 +18,10 @@ TEST(ButtonLayout, ButtonSizeFromTheClient) {
     struct Case {
         int width, height, columns, rows, buttonWidth, buttonHeight;
     } cases[] = {
-        {208, 304, 2, 10, 98, 26},
-        {308, 304, 2, 10, 148, 26},
-        {9, 9, 2, 10, 0, 0},  // smaller than the gaps: the quotient is 0
-        {16, 20, 3, 1, 0, 12}, // room for 4 pixels in 3 columns
-        {0, 0, 1, 1, 1, 1},    // at least one pixel of room
+        {208, 304, 2, 10, 98, 26}, {308, 304, 2, 10, 148, 26},
+        {9, 9, 2, 10, 0, 0},    // smaller than the gaps: the quotient is 0
+        {16, 20, 3, 1, 0, 12},  // room for 4 pixels in 3 columns
+        {0, 0, 1, 1, 1, 1},     // at least one pixel of room
         {100, 100, 0, 0, 0, 0}, // no grid: no division
     };
     for (const Case& c : cases) {
@@ -45,13 +44,13 @@ TEST(ButtonLayout, CellUnderAPointClampsToTheGrid) {
     struct Case {
         int x, y, cell;
     } cases[] = {
-        {5, 5, 0},      {105, 5, 1},    {150, 40, 3},
-        {400, 40, 3},   // right of the last column: the last column of that row
-        {5, 1000, 18},  // below the last row
-        {-20, -20, 0},
-        {103, 20, 1},   // the gap right of button 0 belongs to the next cell
+        {5, 5, 0},     {105, 5, 1},
+        {150, 40, 3},  {400, 40, 3}, // right of the last column: the last column of that row
+        {5, 1000, 18},               // below the last row
+        {-20, -20, 0}, {103, 20, 1}, // the gap right of button 0 belongs to the next cell
     };
-    for (const Case& c : cases) EXPECT_EQ(ButtonCellAt(c.x, c.y, 2, 10, 98, 26), c.cell) << c.x << "," << c.y;
+    for (const Case& c : cases)
+        EXPECT_EQ(ButtonCellAt(c.x, c.y, 2, 10, 98, 26), c.cell) << c.x << "," << c.y;
     EXPECT_EQ(ButtonCellAt(50, 50, 3, 3, 0, 0), 8) << "buttons shrunk to nothing";
 }
 

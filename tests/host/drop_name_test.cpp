@@ -25,7 +25,8 @@ TEST(FormatDropName, LongFileNamesAreShortenedToFit) {
     EXPECT_EQ(std::string(name), "007 " + std::string(251, 'x'));
 
     std::string pairs = "a"; // an odd start, so the 251-byte limit falls inside a pair
-    for (int i = 0; i < 200; ++i) pairs += "\x82\xa0";
+    for (int i = 0; i < 200; ++i)
+        pairs += "\x82\xa0";
     FormatDropName(name, 7, pairs.c_str(), ShiftJisLead);
     std::string got(name);
     EXPECT_EQ(got.size(), 4u + 251u);

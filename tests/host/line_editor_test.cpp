@@ -59,20 +59,25 @@ TEST(LineEditor, KeySequences) {
     } cases[] = {
         {"a b backspace c", Window(400, 300), L"ab\bc", L"ac", 16, 0, 0},
         {"backspace on an empty line does nothing", Window(400, 300, 40, 24), L"\b\b", L"", 40, 24, 0},
-        {"control characters are inserted like letters", Window(400, 300), L"\x1b" L"a", L"\x1b" L"a", 16, 0, 0},
-        {"25 cells fill a 200-pixel row and the caret moves on at once", Window(200, 300),
-         std::wstring(25, L'x'), std::wstring(25, L'x'), 0, 12, 1},
+        {"control characters are inserted like letters", Window(400, 300),
+         L"\x1b"
+         L"a",
+         L"\x1b"
+         L"a",
+         16, 0, 0},
+        {"25 cells fill a 200-pixel row and the caret moves on at once", Window(200, 300), std::wstring(25, L'x'),
+         std::wstring(25, L'x'), 0, 12, 1},
         {"backspace there goes back onto the 25th cell", Window(200, 300), std::wstring(25, L'x') + L"\b",
          std::wstring(24, L'x'), 192, 0, 0},
         {"24 cells leave room for the caret", Window(200, 300), std::wstring(24, L'x'), std::wstring(24, L'x'), 192, 0,
          0},
         {"a two-cell character that does not fit moves whole", Window(200, 300, 192), L"\u3042", L"\u3042", 16, 12, 1},
         {"deleting it returns the cursor where it stood", Window(200, 300, 192), L"\u3042\b", L"", 192, 0, 0},
-        {"a two-cell character ending on the edge fits, then wraps", Window(200, 300, 184), L"\u3042", L"\u3042", 0,
-         12, 1},
+        {"a two-cell character ending on the edge fits, then wraps", Window(200, 300, 184), L"\u3042", L"\u3042", 0, 12,
+         1},
         {"...and is deleted back onto its cells", Window(200, 300, 184), L"\u3042\b", L"", 184, 0, 0},
-        {"one ending a cell before the edge leaves the caret room", Window(200, 300, 176), L"\u3042", L"\u3042", 192,
-         0, 0},
+        {"one ending a cell before the edge leaves the caret room", Window(200, 300, 176), L"\u3042", L"\u3042", 192, 0,
+         0},
         {"a prompt before the line", Window(200, 300, 48, 36), L"hi\b\b\b", L"", 48, 36, 0},
     };
     for (const Case& c : cases) {
@@ -147,11 +152,13 @@ TEST(LineEditor, ANarrowWindowBreaksTwicePerCharacterWithoutOverflow) {
 TEST(KeyQueue, HoldsUpTo256UnitsInOrder) {
     while (TakeKey() != 0) {
     }
-    for (int i = 0; i < 256; ++i) EXPECT_TRUE(QueueKey(static_cast<wchar_t>(L'A' + i % 26)));
+    for (int i = 0; i < 256; ++i)
+        EXPECT_TRUE(QueueKey(static_cast<wchar_t>(L'A' + i % 26)));
     EXPECT_FALSE(QueueKey(L'!')) << "a full queue drops the unit";
     EXPECT_EQ(TakeKey(), L'A');
     EXPECT_TRUE(QueueKey(L'!'));
-    for (int i = 1; i < 256; ++i) EXPECT_EQ(TakeKey(), static_cast<wchar_t>(L'A' + i % 26));
+    for (int i = 1; i < 256; ++i)
+        EXPECT_EQ(TakeKey(), static_cast<wchar_t>(L'A' + i % 26));
     EXPECT_EQ(TakeKey(), L'!');
     EXPECT_EQ(TakeKey(), 0);
 }
@@ -162,7 +169,8 @@ TEST(KeyQueue, ProducerAndConsumerOnTwoThreadsLoseNothing) {
     const int count = 200000;
     std::thread producer([] {
         for (int i = 0; i < count; ++i)
-            while (!QueueKey(static_cast<wchar_t>(1 + i % 1000))) std::this_thread::yield();
+            while (!QueueKey(static_cast<wchar_t>(1 + i % 1000)))
+                std::this_thread::yield();
     });
     int taken = 0, wrong = 0;
     while (taken < count) {

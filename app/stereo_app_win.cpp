@@ -1,0 +1,98 @@
+// The stereo application's entry points: set-up of its text window and button box, and the run
+// that makes the depth map, the view pair and the anaglyph, then answers the buttons.
+#include "buttons.h"
+#include "stereo.h"
+#include "../shell/clock.h"
+#include "../shell/shell_win.h"
+#include "imagewin/image_slots.h"
+
+#include <cmath>
+
+namespace {
+
+enum { PICTURE = 0, POLL_MS = 100 };
+
+struct ImageWindowPlan {
+    int slot;
+    const char* name;
+    int x, y;
+};
+
+const ImageWindowPlan depthWindow = {1, "depth", 422, 0};
+const ImageWindowPlan resultWindow = {2, "result", 0, 308};
+const ImageWindowPlan displayWindow = {3, "display", 500, 50};
+const ImageWindowPlan curveWindow = {4, "S_correct", 300, 0};
+
+// Waits 100 ms while the windows keep working; 1 when Stop or Exit was chosen meanwhile.
+int AppWait() {
+    int64_t start = PerformanceCounter();
+    for (;;) {
+        double elapsed = static_cast<double>(PerformanceCounter() - start) * msPerCount;
+        if (std::floor(elapsed + 0.5) >= POLL_MS) return 0;
+        PumpDialogMessages();
+        if (runState.stopRequested == 1) return 1;
+        // Sleeping a little keeps the wait from spinning a core; the pumps above still run often.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+bool PictureIsReady() { return IsImageInUse(PICTURE) && PLR_GetStretchMode(PICTURE) != 0; }
+
+// The message stays UTF-16 all the way to the box, whatever the system's code page.
+void AskForAPicture() {
+    MessageBoxW(nullptr, L"\u753B\u50CF\u3092\u30C9\u30E9\u30C3\u30B0\u3057\u3066\u4E0B\u3055\u3044", L"Pause", MB_OK);
+}
+
+void CreateImageWindows() {
+    int width = imageSlots[PICTURE].width, height = imageSlots[PICTURE].height;
+    PLR_CreateImage(depthWindow.slot, depthWindow.name, depthWindow.x, depthWindow.y, width, height, 100);
+    PLR_CreateImage(resultWindow.slot, resultWindow.name, resultWindow.x, resultWindow.y, 2 * width, height, 100);
+    PLR_CreateImage(displayWindow.slot, displayWindow.name, displayWindow.x, displayWindow.y, width, height, 100);
+    PLR_CreateImage(curveWindow.slot, curveWindow.name, curveWindow.x, curveWindow.y, 256, 256, 100);
+}
+
+void MakeFirstPictures() {
+    MakeCorrectionCurve();
+    MakeSMapModV();
+    PLR_Printf("S_map_modV\n");
+    MakeViewPair();
+    PLR_DrawImage(resultWindow.slot);
+    ShowAnaglyph();
+}
+
+// One pass over the buttons; presses that arrived since the last pass run one action.
+int PollButtons() {
+    for (int i = 0; i < APP_BUTTON_COUNT; ++i) {
+        PLR_Printf("%s", ""); // repaints the text window and keeps the box responsive between checks
+        if (PLR_GetButtonPress(i) != 0 && RunButtonAction(i) == BUTTON_LEAVE) return BUTTON_LEAVE;
+    }
+    return BUTTON_CONTINUE;
+}
+
+} // namespace
+
+void AppSetup() {
+    PLR_OpenTextWindow(0, 216, 0, 198, 106);
+    PLR_OpenButtonBox(0, 0, APP_BUTTON_COLUMNS, APP_BUTTON_ROWS);
+    for (int i = 0; i < APP_BUTTON_COUNT; ++i)
+        PLR_SetButtonBoxTitle(i, appButtons[i].label);
+    MakeGammaTable();
+    MakeCorrectionCurve();
+    PLR_Printf("Drop picture\n to PELORI window\n and click \"Start\".\n");
+}
+
+// Runs until "break", or until Stop or Exit: the windows stay open then, so their pictures can
+// still be saved, and a later Start begins again from the picture in slot 0.
+void AppMain() {
+    if (!PictureIsReady()) {
+        AskForAPicture();
+        return;
+    }
+    SetWindowPos(imageSlots[PICTURE].window, nullptr, 216, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    CreateImageWindows();
+    MakeFirstPictures();
+    for (;;) {
+        if (PollButtons() == BUTTON_LEAVE) return;
+        if (AppWait() != 0) return;
+    }
+}
