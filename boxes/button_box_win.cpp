@@ -34,10 +34,10 @@ void PLR_OpenButtonBox(int x, int y, int nx, int ny) {
         wchar_t label[8];
         swprintf(label, 8, L"%d", i);
         GridSize at = ButtonPosition(i, nx, buttonBox.buttonWidth, buttonBox.buttonHeight);
-        buttonBox.buttons[i] = CreateWindowW(L"BUTTON", label, WS_CHILD | WS_VISIBLE | BS_MULTILINE, at.width, at.height,
-                                             buttonBox.buttonWidth, buttonBox.buttonHeight, box,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(BUTTON_ID_BASE + i)),
-                                             moduleInstance, nullptr);
+        buttonBox.buttons[i] =
+            CreateWindowW(L"BUTTON", label, WS_CHILD | WS_VISIBLE | BS_MULTILINE, at.width, at.height,
+                          buttonBox.buttonWidth, buttonBox.buttonHeight, box,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(BUTTON_ID_BASE + i)), moduleInstance, nullptr);
         buttonBox.presses[i] = 0;
     }
     buttonBox.window = box;
@@ -61,7 +61,8 @@ void CloseButtonBox() {
     HWND box = buttonBox.window;
     if (box == nullptr) return;
     buttonBox.window = nullptr;
-    if (!DestroyWindow(box)) MessageBoxW(mainWindow, L"DestroyWindow[BB] error", L"PELORI error!", MB_ICONERROR | MB_OK);
+    if (!DestroyWindow(box))
+        MessageBoxW(mainWindow, L"DestroyWindow[BB] error", L"PELORI error!", MB_ICONERROR | MB_OK);
 }
 
 static void RenameButton(int index) {
@@ -94,7 +95,8 @@ static LRESULT OnSize(int width, int height) {
     GridSize size = ButtonSizeForClient(width, height, buttonBox.columns, buttonBox.rows);
     buttonBox.buttonWidth = size.width;
     buttonBox.buttonHeight = size.height;
-    for (int i = 0; i < buttonBox.count; ++i) PlaceButton(i);
+    for (int i = 0; i < buttonBox.count; ++i)
+        PlaceButton(i);
     return 0;
 }
 

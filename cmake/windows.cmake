@@ -49,6 +49,10 @@ add_executable(plr_screenshot tools/screenshot_win.cpp)
 target_link_libraries(plr_screenshot PRIVATE gdiplus gdi32 user32)
 target_link_options(plr_screenshot PRIVATE ${PLR_LINK_OPTIONS} -municode)
 
+add_executable(plr_postkey tools/post_key_win.cpp)
+target_link_libraries(plr_postkey PRIVATE user32)
+target_link_options(plr_postkey PRIVATE ${PLR_LINK_OPTIONS} -municode)
+
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # The release image is checked by reading its headers: these hosts cannot run 32-bit code.
     add_test(NAME win32.pe_headers

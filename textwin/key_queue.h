@@ -13,8 +13,8 @@ enum RecallRequests { RECALL_NONE = 0, RECALL_LAST_LINE = 1, RECALL_CLIPBOARD = 
 extern wchar_t keyQueue[KEY_QUEUE_SIZE];
 extern std::atomic<uint32_t> keyQueueRead;  // units taken so far; the next one is at keyQueueRead % size
 extern std::atomic<uint32_t> keyQueueWrite; // units stored so far
-extern wchar_t lastLine[LINE_CAPACITY];      // the last line entered in any text window
-extern std::atomic<int32_t> recallRequest;   // RecallRequests
+extern wchar_t lastLine[LINE_CAPACITY];     // the last line entered in any text window
+extern std::atomic<int32_t> recallRequest;  // RecallRequests
 
 bool QueueKey(wchar_t unit); // false when the queue is full (the unit is dropped)
 wchar_t TakeKey();           // 0 when the queue is empty

@@ -10,10 +10,10 @@ enum { LINE_MAX_UNITS = 255, LINE_MAX_ROW_BREAKS = 2 * LINE_MAX_UNITS };
 struct LineEditor {
     wchar_t line[LINE_MAX_UNITS + 1];
     int length;
-    int rows;                                  // row breaks inside the line so far
-    int rowEnds[LINE_MAX_ROW_BREAKS + 1];      // per break k: the x that deleting back across it returns to
-    int cellWidth, cellHeight;                 // copies taken when the input started
-    int caretPhase;                            // 1 shows the underscore, 0 a blank
+    int rows;                             // row breaks inside the line so far
+    int rowEnds[LINE_MAX_ROW_BREAKS + 1]; // per break k: the x that deleting back across it returns to
+    int cellWidth, cellHeight;            // copies taken when the input started
+    int caretPhase;                       // 1 shows the underscore, 0 a blank
     bool caretDirty;
 };
 

@@ -49,7 +49,9 @@ void DrawCellsInWindow(void* context, wchar_t character, int x, int y, int cells
 
 void DrawCaretInWindow(void*, int phase) { DrawCaret(phase); }
 
-void InvalidateWindow(void* context) { InvalidateRect(ReadingWindow(*static_cast<Reading*>(context))->window, nullptr, FALSE); }
+void InvalidateWindow(void* context) {
+    InvalidateRect(ReadingWindow(*static_cast<Reading*>(context))->window, nullptr, FALSE);
+}
 
 void ScrollRun(void*, const wchar_t*, int, int, int) {}
 
@@ -62,7 +64,8 @@ void ScrollBlock(void* context, int copyHeight, int clearTop) {
 void ServeRecallRequest(const Reading& reading) {
     int request = recallRequest;
     if (request == RECALL_LAST_LINE) {
-        for (const wchar_t* p = lastLine; *p != 0; ++p) SendMessageW(ReadingWindow(reading)->window, WM_CHAR, *p, 1);
+        for (const wchar_t* p = lastLine; *p != 0; ++p)
+            SendMessageW(ReadingWindow(reading)->window, WM_CHAR, *p, 1);
     } else if (request == RECALL_CLIPBOARD) {
         PasteClipboardLine();
     }

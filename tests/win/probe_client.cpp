@@ -4,11 +4,11 @@
 
 namespace {
 
-std::wstring ProbeExecutablePath() {
+std::wstring ProbeExecutablePath(const wchar_t* executable) {
     wchar_t path[MAX_PATH];
     DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring full(path, length);
-    return full.substr(0, full.find_last_of(L"\\/") + 1) + L"pelori_probe.exe";
+    return full.substr(0, full.find_last_of(L"\\/") + 1) + executable;
 }
 
 std::wstring NewLogPath() {
@@ -65,7 +65,7 @@ bool LaunchProbe(Probe& probe, const char* mode, const std::wstring& arguments) 
     std::wstring wideMode(mode, mode + strlen(mode));
     SetEnvironmentVariableW(PROBE_MODE_VARIABLE, wideMode.c_str());
     SetEnvironmentVariableW(PROBE_LOG_VARIABLE, probe.logPath.c_str());
-    std::wstring exe = ProbeExecutablePath();
+    std::wstring exe = ProbeExecutablePath(probe.executable);
     std::wstring line = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     std::vector<wchar_t> commandLine(line.begin(), line.end());
     commandLine.push_back(0);

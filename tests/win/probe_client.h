@@ -8,6 +8,7 @@
 #include <vector>
 
 struct Probe {
+    const wchar_t* executable = L"pelori_probe.exe"; // beside the runner
     PROCESS_INFORMATION process = {};
     std::wstring logPath;
     HWND mainWindow = nullptr;

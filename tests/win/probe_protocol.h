@@ -16,12 +16,14 @@
 
 // Messages the probe's main window takes from the runner (handled on the main thread).
 enum ProbeMessages {
-    WM_PROBE_REPORT = WM_APP + 1,         // log the run flags: "flags start=%d running=%d stop=%d exit=%d"
-    WM_PROBE_LOAD = WM_APP + 2,           // file many requests, nested too; log "load ..."
-    WM_PROBE_GIVE_UP = WM_APP + 3,        // choose Exit, then file a request; log "filer returned %d"
-    WM_PROBE_NESTED = WM_APP + 4,         // internal: file one request from inside another filer's wait
-    WM_PROBE_MENU = WM_APP + 5,           // log the menu bar: "menu 0 1001 0 Start(&S)", one line per item
-    WM_PROBE_TEXT_WINDOW = WM_APP + 6,    // RequestTextWindow(wParam); log "text window served=%u"
+    WM_PROBE_REPORT = WM_APP + 1,      // log the run flags: "flags start=%d running=%d stop=%d exit=%d"
+    WM_PROBE_LOAD = WM_APP + 2,        // file many requests, nested too; log "load ..."
+    WM_PROBE_GIVE_UP = WM_APP + 3,     // choose Exit, then file a request; log "filer returned %d"
+    WM_PROBE_NESTED = WM_APP + 4,      // internal: file one request from inside another filer's wait
+    WM_PROBE_MENU = WM_APP + 5,        // log the menu bar: "menu 0 1001 0 Start(&S)", one line per item
+    WM_PROBE_TEXT_WINDOW = WM_APP + 6, // RequestTextWindow(wParam); log "text window served=%u"
+    WM_PROBE_WINDOWS = WM_APP + 11,    // log each open image window: "window %d x=%ld y=%ld zoom=%d"
+    WM_PROBE_BLOCK = WM_APP + 12, // slot wParam, block lParam = x | y << 8 | w << 16 | h << 24; log "block %d sum=%08x"
     WM_PROBE_IMAGE_REQUESTS = WM_APP + 7, // create, load and redraw slot 0 through requests; log "image ..."
     WM_PROBE_SLOTS = WM_APP + 8,          // log each open image slot: "slot %d bits=%d w=%d h=%d sum=%08x name=%s"
     WM_PROBE_POPUP = WM_APP + 9,          // build the main popup; log "popup %d %d %u %s": position, id, state, text

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Takes the README's screenshot: PELORI under Wine on a virtual display with the bundled photo,
+# Start pressed, the depth map, the view pair and the anaglyph on the screen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+
+source scripts/wine-session.sh
+trap stop_wine_session EXIT
+start_wine_session --virtual
+wine build/win64/pelori.exe samples/chelsea.png &
+sleep 6
+wine build/win64/plr_postkey.exe pelori_mw0 S
+sleep 6
+mkdir -p docs
+wine build/win64/plr_screenshot.exe docs/screenshot.png
+echo "Saved docs/screenshot.png"
