@@ -9,19 +9,13 @@ static LRESULT OnPaint(HWND window) {
     return 0;
 }
 
-// The border can be dragged but the size stays: the zoom decides it.
-static LRESULT OnSizing(HWND window, RECT* proposed) {
-    GetWindowRect(window, proposed);
-    return TRUE;
-}
-
 LRESULT CALLBACK ImageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return 0;
     case WM_DESTROY: return 0;
     case WM_PAINT: return OnPaint(window);
     case WM_CLOSE: PLR_DestroyImage(FindImageSlot(window)); return 0;
-    case WM_SIZING: return OnSizing(window, reinterpret_cast<RECT*>(lParam));
+    case WM_SIZING: return KeepWindowSize(window, reinterpret_cast<RECT*>(lParam));
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

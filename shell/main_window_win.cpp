@@ -69,17 +69,11 @@ static LRESULT OnKeyDown(HWND window, WPARAM key) {
     return 0;
 }
 
-// The frame can be dragged but the window keeps its size.
-static LRESULT OnSizing(HWND window, RECT* proposed) {
-    GetWindowRect(window, proposed);
-    return TRUE;
-}
-
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: PostQuitMessage(0); return 0;
-    case WM_SIZING: return OnSizing(window, reinterpret_cast<RECT*>(lParam));
+    case WM_SIZING: return KeepWindowSize(window, reinterpret_cast<RECT*>(lParam));
     case WM_COMMAND: return OnCommand(LOWORD(wParam));
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_RBUTTONDOWN:

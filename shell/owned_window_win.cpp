@@ -17,3 +17,8 @@ HWND CreateOwnedWindow(const wchar_t* className, const wchar_t* title, DWORD sty
     }
     return window;
 }
+
+LRESULT KeepWindowSize(HWND window, RECT* proposed) {
+    GetWindowRect(window, proposed);
+    return TRUE;
+}

@@ -52,6 +52,9 @@ bool IsAnsiLeadByte(unsigned char byte); // a lead byte of the system code page
 HWND CreateOwnedWindow(const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, bool defaultX,
                        bool defaultY, int width, int height);
 
+// WM_SIZING: the frame can be dragged, but the window keeps its size.
+LRESULT KeepWindowSize(HWND window, RECT* proposed);
+
 void SetStatusText(const char* text);
 void InsertMenuText(HMENU menu, int position, int state, int id, const char* text);
 void InsertMenuSeparator(HMENU menu, int position);

@@ -18,41 +18,9 @@ struct ProbeGuard {
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
-std::wstring DropFolder() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"plr drop\\";
-}
+std::wstring DropFolder() { return TempFolder() + L"plr drop\\"; }
 
 std::wstring DataFile(const char* name) { return Wide(std::string(PLR_TEST_DATA_DIR) + name); }
-
-// A 24-bit bottom-up BMP of one colour.
-void WriteBmp(const std::wstring& path, int width, int height, unsigned color) {
-    int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> row(stride, 0);
-    for (int x = 0; x < width; ++x) {
-        row[3 * x] = color & 0xFF;
-        row[3 * x + 1] = (color >> 8) & 0xFF;
-        row[3 * x + 2] = (color >> 16) & 0xFF;
-    }
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + stride * height;
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    if (out == nullptr) return;
-    fwrite(&file, sizeof file, 1, out);
-    fwrite(&info, sizeof info, 1, out);
-    for (int y = 0; y < height; ++y)
-        fwrite(row.data(), 1, row.size(), out);
-    fclose(out);
-}
 
 // The drop folder: a.jpg, b.png, c.bmp, notes.txt and thin.bmp (1 x 4000: no zoom can show it).
 void PrepareDropFolder() {
@@ -62,7 +30,7 @@ void PrepareDropFolder() {
     CopyFileW(DataFile("chelsea_crop.png").c_str(), (folder + L"b.png").c_str(), FALSE);
     CopyFileW(DataFile("wide_200x100.bmp").c_str(), (folder + L"c.bmp").c_str(), FALSE);
     CopyFileW(DataFile("SOURCES.txt").c_str(), (folder + L"notes.txt").c_str(), FALSE);
-    WriteBmp(folder + L"thin.bmp", 1, 4000, 0x808080);
+    WriteTestBmp(folder + L"thin.bmp", 1, 4000, [](int, int) { return 0x808080u; });
 }
 
 unsigned PpmChecksum(const char* name) {

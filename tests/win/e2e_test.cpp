@@ -77,6 +77,16 @@ bool StartWithPicture(Probe& probe, const char* picture = "chelsea_crop.png") {
     return WaitForPoll(probe, mark);
 }
 
+// Waits until the run flags say the application is no longer running; returns the last report.
+std::string WaitUntilNotRunning(Probe& probe) {
+    std::string flags;
+    for (int waited = 0; waited < 5000 && flags.find("running=0") == std::string::npos; waited += 100) {
+        Sleep(100);
+        flags = ReportFlags(probe);
+    }
+    return flags;
+}
+
 // Slot checksums, from the probe's report.
 std::map<int, std::string> Sums(Probe& probe) {
     std::map<int, std::string> sums;
@@ -218,36 +228,9 @@ WT_CASE(ButtonsChangeWhatTheySayAndNothingElse) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
-// A 24-bit BMP in the temporary folder, its pixels from a function of (x, y).
 std::wstring WriteBmp(const wchar_t* name, int width, int height, unsigned (*color)(int x, int y)) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    std::wstring path = std::wstring(temp) + name;
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + stride * height;
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::vector<unsigned char> rows(static_cast<size_t>(stride) * height, 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            unsigned c = color(x, y);
-            unsigned char* p = &rows[static_cast<size_t>(y) * stride + 3 * x];
-            p[0] = c & 0xFF;
-            p[1] = (c >> 8) & 0xFF;
-            p[2] = (c >> 16) & 0xFF;
-        }
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    fwrite(&file, sizeof file, 1, out);
-    fwrite(&info, sizeof info, 1, out);
-    fwrite(rows.data(), 1, rows.size(), out);
-    fclose(out);
+    std::wstring path = TempFolder() + name;
+    WriteTestBmp(path, width, height, color);
     return path;
 }
 
@@ -324,11 +307,7 @@ WT_CASE(BreakClosesTheFiveWindowsAndTheNextStartWorks) {
     WT_REQUIRE(StartApplication(probe));
     WT_REQUIRE(StartWithPicture(probe));
     PostMessageW(Button(probe, BREAK), BM_CLICK, 0, 0);
-    std::string flags;
-    for (int waited = 0; waited < 5000 && flags.find("running=0") == std::string::npos; waited += 100) {
-        Sleep(100);
-        flags = ReportFlags(probe);
-    }
+    std::string flags = WaitUntilNotRunning(probe);
     WT_CHECK(flags.find("running=0") != std::string::npos);
     WT_CHECK(ProbeSlots(probe).empty());
     WT_CHECK((GetWindowLongPtrW(probe.mainWindow, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0);
@@ -346,11 +325,7 @@ WT_CASE(StopEndsTheRunWithItsWindowsOpen) {
     WT_REQUIRE(StartApplication(probe));
     WT_REQUIRE(StartWithPicture(probe));
     PostMessageW(probe.mainWindow, WM_KEYDOWN, 'C', 1);
-    std::string flags;
-    for (int waited = 0; waited < 5000 && flags.find("running=0") == std::string::npos; waited += 100) {
-        Sleep(100);
-        flags = ReportFlags(probe);
-    }
+    std::string flags = WaitUntilNotRunning(probe);
     WT_CHECK_EQ(flags, std::string("flags start=0 running=0 stop=0 exit=0"));
     WT_CHECK_EQ(ProbeSlots(probe).size(), 5u);
     LogMark mark = Mark(probe);
@@ -400,11 +375,7 @@ WT_CASE(StartWithoutAPictureAsksForOne) {
     WT_REQUIRE(box != nullptr);
     WT_CHECK(text == L"\u753B\u50CF\u3092\u30C9\u30E9\u30C3\u30B0\u3057\u3066\u4E0B\u3055\u3044");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    std::string flags;
-    for (int waited = 0; waited < 5000 && flags.find("running=0") == std::string::npos; waited += 100) {
-        Sleep(100);
-        flags = ReportFlags(probe);
-    }
+    std::string flags = WaitUntilNotRunning(probe);
     WT_CHECK(flags.find("running=0") != std::string::npos);
     PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);

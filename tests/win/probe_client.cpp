@@ -1,5 +1,6 @@
 #include "probe_client.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -176,4 +177,39 @@ std::vector<std::string> ProbeSlots(Probe& probe) {
             slots.push_back(line);
     }
     return slots;
+}
+
+bool WriteTestBmp(const std::wstring& path, int width, int height, unsigned (*color)(int x, int y)) {
+    int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + stride * height;
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height; // top row first
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::vector<unsigned char> rows(static_cast<size_t>(stride) * height, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            unsigned c = color(x, y);
+            unsigned char* p = &rows[static_cast<size_t>(y) * stride + 3 * x];
+            p[0] = c & 0xFF;
+            p[1] = (c >> 8) & 0xFF;
+            p[2] = (c >> 16) & 0xFF;
+        }
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (out == nullptr) return false;
+    bool written = fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&info, sizeof info, 1, out) == 1 &&
+                   fwrite(rows.data(), 1, rows.size(), out) == rows.size();
+    fclose(out);
+    return written;
+}
+
+std::wstring TempFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return temp;
 }

@@ -36,5 +36,8 @@ DWORD WaitForProbeExit(Probe& probe, int timeoutMs = 10000);
 void KillProbe(Probe& probe);
 
 HWND FindMainWindowOf(DWORD processId);
+// Writes a 24-bit BMP whose pixel (x, y) is color(x, y), a colour value 0x00RRGGBB.
+bool WriteTestBmp(const std::wstring& path, int width, int height, unsigned (*color)(int x, int y));
+std::wstring TempFolder(); // with its trailing separator
 std::string WindowClassName(HWND window);
 std::string WindowText(HWND window);

@@ -6,6 +6,7 @@
 #include "shell/command_ids.h"
 #include "shell/request.h"
 #include "shell/shell_win.h"
+#include "boxes/button_box.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
 
@@ -196,6 +197,12 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PROBE_NESTED: FileNestedRequest(); return 0;
     case WM_PROBE_MENU: LogMenuBar(window); return 0;
     case WM_PROBE_IMAGE_REQUESTS: FileImageRequests(); return 0;
+    case WM_PROBE_BUTTON_BOX: {
+        uint32_t before = request.servedCount;
+        RequestButtonBox(static_cast<int>(wParam), static_cast<int>(lParam));
+        ProbeLog("button box served=%u buttons=%d", request.servedCount - before, buttonBox.count);
+        return 0;
+    }
     case WM_PROBE_SLOTS: LogSlots(); return 0;
     case WM_PROBE_WINDOWS: LogWindows(); return 0;
     case WM_PROBE_BLOCK: LogBlock(static_cast<int>(wParam), lParam); return 0;

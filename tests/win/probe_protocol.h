@@ -22,6 +22,7 @@ enum ProbeMessages {
     WM_PROBE_NESTED = WM_APP + 4,      // internal: file one request from inside another filer's wait
     WM_PROBE_MENU = WM_APP + 5,        // log the menu bar: "menu 0 1001 0 Start(&S)", one line per item
     WM_PROBE_TEXT_WINDOW = WM_APP + 6, // RequestTextWindow(wParam); log "text window served=%u"
+    WM_PROBE_BUTTON_BOX = WM_APP + 13, // RequestButtonBox(wParam, lParam); log "button box served=%u buttons=%d"
     WM_PROBE_WINDOWS = WM_APP + 11,    // log each open image window: "window %d x=%ld y=%ld zoom=%d"
     WM_PROBE_BLOCK = WM_APP + 12, // slot wParam, block lParam = x | y << 8 | w << 16 | h << 24; log "block %d sum=%08x"
     WM_PROBE_IMAGE_REQUESTS = WM_APP + 7, // create, load and redraw slot 0 through requests; log "image ..."

@@ -299,6 +299,27 @@ WT_CASE(ImageRequestsCreateLoadAndRedraw) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+// The main window's request replaces an open button box, where opening it directly would not.
+WT_CASE(ButtonBoxRequestsReplaceTheBox) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SendMessageW(probe.mainWindow, WM_PROBE_BUTTON_BOX, 2, 3);
+    WT_CHECK_EQ(WaitForLogLine(probe, "button box", 0), std::string("button box served=1 buttons=6"));
+    HWND first = FindWindowW(L"plr_bb", L"ButtonBox");
+    WT_REQUIRE(first != nullptr);
+    SendMessageW(probe.mainWindow, WM_PROBE_BUTTON_BOX, 3, 1);
+    WT_CHECK_EQ(CountLogLines(probe, "button box served=1 buttons=3"), 1);
+    HWND second = FindWindowW(L"plr_bb", L"ButtonBox");
+    WT_CHECK(second != nullptr && second != first);
+    WT_CHECK(!IsWindow(first));
+    WT_CHECK_EQ(CountWindows(L"plr_bb", nullptr), 1);
+    WT_CHECK(GetDlgItem(second, 3002) != nullptr);
+    WT_CHECK(GetDlgItem(second, 3003) == nullptr);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 HWND FindMessageBoxOf(DWORD processId) {
     for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
          box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
