@@ -1,5 +1,6 @@
 // Stand-ins for the Windows layer the buttons call: printing is recorded, the file dialog and
 // the loader answer as the test says, and closing a slot frees it.
+#include "app_doubles.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
 

@@ -2,17 +2,12 @@
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
 
+#include "app_doubles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-
-extern std::string printed;
-extern const char* dialogAnswer;
-extern int loadResult;
-extern int loadsIntoSlot;
-void OpenTestImage(int slot, int bitDepth, int width, int height);
-void CloseTestImages();
 
 namespace {
 

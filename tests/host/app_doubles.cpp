@@ -1,6 +1,7 @@
 // Test support for the stereo steps: stand-ins for the Windows layer they call, which record what
 // was asked, and image slots on heap blocks.
 #include "app/stereo.h"
+#include "app_doubles.h"
 #include "imagewin/image_slots.h"
 
 #include <memory>

@@ -2,15 +2,12 @@
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
 
+#include "app_doubles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
-
-// app_doubles.cpp
-extern int drawImageCalls, lastDrawnImage;
-void OpenTestImage(int slot, int bitDepth, int width, int height);
-void CloseTestImages();
 
 namespace {
 

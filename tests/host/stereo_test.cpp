@@ -2,14 +2,11 @@
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
 
+#include "app_doubles.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-// app_doubles.cpp
-extern int drawImageCalls, lastDrawnImage, displayWindowTop, displayWindowRaises;
-void OpenTestImage(int slot, int bitDepth, int width, int height);
-void CloseTestImages();
 
 namespace {
 
