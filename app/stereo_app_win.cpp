@@ -88,7 +88,7 @@ void AppMain() {
         AskForAPicture();
         return;
     }
-    SetWindowPos(imageSlots[PICTURE].window, nullptr, 216, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(imageSlots[PICTURE].window, nullptr, 216, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateImageWindows();
     MakeFirstPictures();
     for (;;) {

@@ -131,6 +131,7 @@ int PLR_LoadImageFile(const char* path, int x, int y) {
         DllExports::GdipDeleteGraphics(graphics);
     }
     DllExports::GdipDisposeImage(image);
+    GdiFlush(); // callers read the section's memory directly next
     return 0;
 }
 
