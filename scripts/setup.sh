@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ libgtest-dev            # host build and unit tests
     g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-    wine wine64 xvfb                              # running the Windows build on a virtual display
+    wine wine64 fonts-wine xvfb                   # running the Windows build on a virtual display
 )
 
 missing=()
