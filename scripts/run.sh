@@ -12,7 +12,13 @@ done
 
 photo=samples/chelsea.png
 source scripts/wine-session.sh
-if [ -n "${DISPLAY:-}" ] && xset -q >/dev/null 2>&1; then
+display_works() {
+    [ -n "${DISPLAY:-}" ] || return 1
+    command -v xdpyinfo >/dev/null 2>&1 || return 0 # nothing to ask: trust DISPLAY
+    xdpyinfo >/dev/null 2>&1
+}
+
+if display_works; then
     trap stop_wine_session EXIT
     start_wine_session
     echo "PELORI runs on $DISPLAY; choose Exit(X) in its window to end it."
