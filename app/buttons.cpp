@@ -2,6 +2,7 @@
 #include "stereo.h"
 #include "imagewin/image_slots.h"
 
+#include <climits>
 #include <initializer_list>
 
 namespace {
@@ -10,44 +11,46 @@ const int PICTURE = 0, DEPTH = 1, RESULT = 2, DISPLAY = 3, CURVE = 4;
 
 int PictureWidth() { return IsImageInUse(PICTURE) ? imageSlots[PICTURE].width : 0; }
 
-// A lower limit is applied after the step, so a double that lands a hair above it stays.
+// Limits are applied after the step: a result beyond a limit becomes the limit, so a double that
+// lands a hair above its lower limit stays, and prints as 0.000000.
+void StepInt(int* value, int delta, int low, int high, const char* format) {
+    *value += delta;
+    if (*value < low) *value = low;
+    if (*value > high) *value = high;
+    PLR_Printf(format, *value);
+}
+
+void StepDouble(double* value, double delta, const char* format) {
+    *value += delta;
+    if (*value < 0) *value = 0;
+    PLR_Printf(format, *value);
+}
+
 int StepShift(int delta) {
-    stereo.shift += delta;
-    if (stereo.shift < 0) stereo.shift = 0;
-    PLR_Printf("shift:%d\n", stereo.shift);
+    StepInt(&stereo.shift, delta, 0, INT_MAX, "shift:%d\n");
     MakeViewPair();
     return BUTTON_CONTINUE;
 }
 
 int StepSMod(int delta) {
-    stereo.S_mod += delta;
-    if (stereo.S_mod < 0) stereo.S_mod = 0;
-    if (stereo.S_mod > 10) stereo.S_mod = 10;
-    PLR_Printf("S_mod:%d\n", stereo.S_mod);
+    StepInt(&stereo.S_mod, delta, 0, 10, "S_mod:%d\n");
     return BUTTON_CONTINUE;
 }
 
 int StepSCorrect(int delta) {
-    stereo.S_correct += delta;
-    if (stereo.S_correct < 0) stereo.S_correct = 0;
-    if (stereo.S_correct > 255) stereo.S_correct = 255;
-    PLR_Printf("S_correct:%d\n", stereo.S_correct);
+    StepInt(&stereo.S_correct, delta, 0, 255, "S_correct:%d\n");
     MakeCorrectionCurve();
     return BUTTON_CONTINUE;
 }
 
 int StepSCorrectSub(double delta) {
-    stereo.S_correct_sub += delta;
-    if (stereo.S_correct_sub < 0) stereo.S_correct_sub = 0;
-    PLR_Printf("S_correct_sub:%f\n", stereo.S_correct_sub);
+    StepDouble(&stereo.S_correct_sub, delta, "S_correct_sub:%f\n");
     MakeCorrectionCurve();
     return BUTTON_CONTINUE;
 }
 
 int StepGamma(double delta) {
-    stereo.gamma += delta;
-    if (stereo.gamma < 0) stereo.gamma = 0;
-    PLR_Printf("gamma:%f\n", stereo.gamma);
+    StepDouble(&stereo.gamma, delta, "gamma:%f\n");
     MakeGammaTable();
     return BUTTON_CONTINUE;
 }
