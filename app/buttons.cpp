@@ -1,6 +1,5 @@
-#include "buttons.h"
-#include "stereo.h"
-#include "imagewin/image_slots.h"
+#include "app/buttons.h"
+#include "app/stereo.h"
 
 #include <climits>
 #include <initializer_list>
@@ -9,7 +8,7 @@ namespace {
 
 const int PICTURE = 0, DEPTH = 1, RESULT = 2, DISPLAY = 3, CURVE = 4;
 
-int PictureWidth() { return IsImageInUse(PICTURE) ? imageSlots[PICTURE].width : 0; }
+int PictureWidth() { return PLR_IsImageOpen(PICTURE) ? imageSlots[PICTURE].width : 0; }
 
 // Limits are applied after the step: a result beyond a limit becomes the limit, so a double that
 // lands a hair above its lower limit stays, and prints as 0.000000.
@@ -85,7 +84,7 @@ int LoadDepthMap() {
 
 int CloseAndLeave() {
     for (int slot : {PICTURE, DEPTH, RESULT, DISPLAY, CURVE})
-        if (IsImageInUse(slot)) PLR_DestroyImage(slot);
+        if (PLR_IsImageOpen(slot)) PLR_DestroyImage(slot);
     return BUTTON_LEAVE;
 }
 

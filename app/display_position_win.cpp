@@ -1,13 +1,12 @@
 // The "display" window's place on the screen: where its frame starts and its stacking.
-#include <windows.h>
-
 #include "app/stereo.h"
-#include "imagewin/image_slots.h"
+
+#include <windows.h>
 
 enum { DISPLAY_SLOT = 3 };
 
 int DisplayWindowTop(int* top) {
-    if (!IsImageInUse(DISPLAY_SLOT)) return 1;
+    if (!PLR_IsImageOpen(DISPLAY_SLOT)) return 1;
     // The window rectangle is the outer frame, caption included, already in screen coordinates:
     // image windows are top-level windows owned by the main window, not children.
     RECT frame;
@@ -17,7 +16,7 @@ int DisplayWindowTop(int* top) {
 }
 
 int RaiseDisplayWindow() {
-    if (!IsImageInUse(DISPLAY_SLOT)) return 1;
+    if (!PLR_IsImageOpen(DISPLAY_SLOT)) return 1;
     SetForegroundWindow(imageSlots[DISPLAY_SLOT].window);
     return 0;
 }

@@ -1,24 +1,14 @@
-# The stereo application's steps: portable sources, the Windows layer, and their native tests.
+# The stereo application: its portable steps, the buttons that call them (they also print and
+# open files), and its Windows layer.
 set(PLR_APP_STEP_SOURCES
-    app/depth_maps.cpp
-    app/depth_tables.cpp
-    app/params.cpp
-    app/stereo_compose.cpp
-    app/stereo_views.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/depth_maps.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/depth_tables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/params.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stereo_compose.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stereo_views.cpp
 )
-# The steps and the buttons that call them (the buttons also print and open files).
-set(PLR_APP_SOURCES ${PLR_APP_STEP_SOURCES} app/buttons.cpp)
+set(PLR_APP_SOURCES ${PLR_APP_STEP_SOURCES} ${CMAKE_CURRENT_LIST_DIR}/buttons.cpp)
 set(PLR_APP_WIN_SOURCES
-    app/stereo_app_win.cpp
-    app/display_position_win.cpp
-)
-set(PLR_APP_HOST_TESTS
-    tests/host/app_buttons_test.cpp
-    tests/host/depth_test.cpp
-    tests/host/stereo_test.cpp
-)
-# Stand-ins for the Windows-only calls the steps make (PLR_DrawImage, the display window).
-set(PLR_APP_TEST_SUPPORT
-    tests/host/app_button_doubles.cpp
-    tests/host/app_doubles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stereo_app_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/display_position_win.cpp
 )

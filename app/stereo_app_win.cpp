@@ -1,10 +1,9 @@
 // The stereo application's entry points: set-up of its text window and button box, and the run
 // that makes the depth map, the view pair and the anaglyph, then answers the buttons.
-#include "buttons.h"
-#include "stereo.h"
-#include "../shell/clock.h"
-#include "../shell/shell_win.h"
-#include "imagewin/image_slots.h"
+#include "app/buttons.h"
+#include "app/stereo.h"
+
+#include <windows.h>
 
 #include <cmath>
 
@@ -25,18 +24,18 @@ const ImageWindowPlan curveWindow = {4, "S_correct", 300, 0};
 
 // Waits 100 ms while the windows keep working; 1 when Stop or Exit was chosen meanwhile.
 int AppWait() {
-    int64_t start = PerformanceCounter();
+    int64_t start = PLR_ReadCounter();
     for (;;) {
-        double elapsed = static_cast<double>(PerformanceCounter() - start) * msPerCount;
+        double elapsed = static_cast<double>(PLR_ReadCounter() - start) * PLR_MsPerCount();
         if (std::floor(elapsed + 0.5) >= POLL_MS) return 0;
-        PumpDialogMessages();
+        PLR_PumpMessages();
         if (runState.stopRequested == 1) return 1;
         // Sleeping a little keeps the wait from spinning a core; the pumps above still run often.
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
 
-bool PictureIsReady() { return IsImageInUse(PICTURE) && PLR_GetStretchMode(PICTURE) != 0; }
+bool PictureIsReady() { return PLR_IsImageOpen(PICTURE) && PLR_GetStretchMode(PICTURE) != 0; }
 
 // The message stays UTF-16 all the way to the box, whatever the system's code page.
 void AskForAPicture() {
@@ -88,7 +87,7 @@ void AppMain() {
         AskForAPicture();
         return;
     }
-    SetWindowPos(imageSlots[PICTURE].window, nullptr, 216, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PLR_MoveImage(PICTURE, 216, 140);
     CreateImageWindows();
     MakeFirstPictures();
     for (;;) {

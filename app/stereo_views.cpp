@@ -1,6 +1,5 @@
 // The view pair in "result": the shifted view on the left, the unshifted picture on the right.
 #include "app/stereo.h"
-#include "imagewin/image_slots.h"
 
 #include <cstdlib>
 
@@ -15,12 +14,12 @@ int Disparity(ColorValue depth) {
 // rows, not W words: its bytes become grey colour values first, so nothing past it is read.
 void CopyPictureRight(int width, int height) {
     const ImageSlot& picture = imageSlots[0];
-    if (!IsImageInUse(0) || picture.bitDepth != 8) {
+    if (!PLR_IsImageOpen(0) || picture.bitDepth != 8) {
         PLR_PutBlock(pixels32[0], width, width, height);
         return;
     }
     if (!pixels8[0] || width <= 0 || height <= 0) return;
-    size_t rowBytes = static_cast<size_t>(ImageRowBytes(picture));
+    size_t rowBytes = static_cast<size_t>(PLR_GetImageRowBytes(0));
     uint32_t* grey = static_cast<uint32_t*>(malloc(static_cast<size_t>(width) * static_cast<size_t>(height) * 4));
     if (!grey) return;
     for (size_t y = 0; y < static_cast<size_t>(height); ++y)

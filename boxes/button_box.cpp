@@ -1,4 +1,4 @@
-#include "button_box.h"
+#include "boxes/button_box.h"
 #include "pelori.h"
 
 ButtonBox buttonBox = {nullptr, 0, 0, 0, 98, 26, {}, {}, 0};

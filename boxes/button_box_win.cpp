@@ -1,14 +1,15 @@
 // The button box window: a grid of push buttons that count presses, scale with the frame and can
 // be renamed; its run keys go on to the main window.
-#include "button_box.h"
-#include "button_layout.h"
-#include "../shell/command_ids.h"
-#include "../shell/shell_win.h"
+#include "boxes/button_box_win.h"
+#include "boxes/button_box.h"
+#include "boxes/button_layout.h"
+#include "shell/command_ids.h"
+#include "shell/owned_window_win.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 #include "pelori.h"
 
 static const DWORD BUTTON_BOX_STYLE = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-
-HWND ButtonBoxDialogWindow() { return buttonBox.window; }
 
 static void PlaceButton(int index) {
     GridSize at = ButtonPosition(index, buttonBox.columns, buttonBox.buttonWidth, buttonBox.buttonHeight);
@@ -34,13 +35,14 @@ void PLR_OpenButtonBox(int x, int y, int nx, int ny) {
         wchar_t label[8];
         swprintf(label, 8, L"%d", i);
         GridSize at = ButtonPosition(i, nx, buttonBox.buttonWidth, buttonBox.buttonHeight);
-        buttonBox.buttons[i] =
-            CreateWindowW(L"BUTTON", label, WS_CHILD | WS_VISIBLE | BS_MULTILINE, at.width, at.height,
-                          buttonBox.buttonWidth, buttonBox.buttonHeight, box,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(BUTTON_ID_BASE + i)), moduleInstance, nullptr);
+        buttonBox.buttons[i] = CreateWindowW(L"BUTTON", label, WS_CHILD | WS_VISIBLE | BS_MULTILINE, at.width,
+                                             at.height, buttonBox.buttonWidth, buttonBox.buttonHeight, box,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(BUTTON_ID_BASE + i)),
+                                             shell.moduleInstance, nullptr);
         buttonBox.presses[i] = 0;
     }
     buttonBox.window = box;
+    SetDialogWindow(BUTTON_BOX_DIALOG_RANK, box);
     UpdateWindow(box);
     SetForegroundWindow(box);
 }
@@ -61,8 +63,9 @@ void CloseButtonBox() {
     HWND box = buttonBox.window;
     if (box == nullptr) return;
     buttonBox.window = nullptr;
+    SetDialogWindow(BUTTON_BOX_DIALOG_RANK, nullptr);
     if (!DestroyWindow(box))
-        MessageBoxW(mainWindow, L"DestroyWindow[BB] error", L"PELORI error!", MB_ICONERROR | MB_OK);
+        MessageBoxW(shell.mainWindow, L"DestroyWindow[BB] error", L"PELORI error!", MB_ICONERROR | MB_OK);
 }
 
 static void RenameButton(int index) {
@@ -118,7 +121,7 @@ static LRESULT OnKeyDown(HWND box, WPARAM key) {
         if (key == 'Q') PostMessageW(box, WM_CLOSE, 0, 0);
         return 0;
     }
-    if (key == 'X' || key == VK_ESCAPE || key == 'S' || key == 'C') PostMessageW(mainWindow, WM_KEYDOWN, key, 0);
+    if (key == 'X' || key == VK_ESCAPE || key == 'S' || key == 'C') PostMessageW(shell.mainWindow, WM_KEYDOWN, key, 0);
     if (key >= '0' && key <= '9') buttonBox.presses[key - '0'] += 1;
     if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) buttonBox.presses[key - VK_NUMPAD0] += 1;
     return 0;

@@ -1,4 +1,4 @@
-#include "button_layout.h"
+#include "boxes/button_layout.h"
 
 static int Clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
 

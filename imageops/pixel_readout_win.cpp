@@ -1,6 +1,6 @@
 // The pixel read-out printed into the current text window.
-#include "../shell/shell_win.h"
-#include "color_models.h"
+#include "imageops/imageops_win.h"
+#include "imageops/color_models.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
 

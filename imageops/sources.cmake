@@ -1,15 +1,14 @@
-# Image operations: portable sources, and their native tests.
+# Image operations: portable sources, and the Windows layer.
 set(PLR_IMAGEOPS_SOURCES
-    imageops/color_models.cpp
-    imageops/drawing.cpp
-    imageops/flood_fill.cpp
-    imageops/image_font.cpp
-    imageops/image_text.cpp
-    imageops/pixel_readout.cpp
-    imageops/pixels.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/color_models.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/flood_fill.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/image_font.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/image_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pixel_readout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pixels.cpp
 )
-set(PLR_IMAGEOPS_HOST_TESTS
-    tests/host/color_models_test.cpp
-    tests/host/drawing_test.cpp
-    tests/host/pixels_test.cpp
+set(PLR_IMAGEOPS_WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/pixel_readout_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tt_text_win.cpp
 )

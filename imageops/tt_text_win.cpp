@@ -1,8 +1,10 @@
 // TrueType text drawn into the current image through GDI, in the image-text font.
-#include "../shell/shell_win.h"
-#include "color_order.h"
+#include "imageops/imageops_win.h"
+#include "imageops/color_order.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
+
+HFONT imageTextFont;
 
 // The description the image-text font is made from; the control codes and the size change it.
 static LOGFONTW imageTextFontDescription;

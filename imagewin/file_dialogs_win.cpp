@@ -1,5 +1,6 @@
 // The open and save dialogs for picture files; they remember their filter and folder for the run.
-#include "image_windows_win.h"
+#include "imagewin/image_windows_win.h"
+#include "shell/window_text_win.h"
 
 #include <commdlg.h>
 
@@ -29,6 +30,12 @@ const int OPEN_FILTERS = 9, SAVE_FILTERS = 6;
 int openFilterIndex = 2; // 1-based, the BMP entry
 int saveFilterIndex = 2;
 
+// The folder of the file last chosen in each dialog, with its trailing separator; "" until then.
+wchar_t openFolder[FOLDER_CAPACITY];
+wchar_t saveFolder[FOLDER_CAPACITY];
+
+const wchar_t* StartFolder(const wchar_t* remembered) { return remembered[0] ? remembered : shell.workingFolder; }
+
 // The dialog's filter list: text, pattern, ..., ending with an empty string.
 void BuildFilterList(wchar_t* list, int capacity, int count) {
     int used = 0;
@@ -43,24 +50,22 @@ void BuildFilterList(wchar_t* list, int capacity, int count) {
     list[used] = L'\0';
 }
 
-// The folder of the chosen file, with its trailing separator, in both forms.
-void RememberFolder(const wchar_t* file, wchar_t* folderW, char* folder) {
+// The folder of the chosen file, with its trailing separator.
+void RememberFolder(const wchar_t* file, wchar_t* folder) {
     wchar_t full[FOLDER_CAPACITY];
     DWORD length = GetFullPathNameW(file, FOLDER_CAPACITY, full, nullptr);
     if (length == 0 || length >= FOLDER_CAPACITY) return;
     wchar_t* separator = wcsrchr(full, L'\\');
     if (separator == nullptr) return;
     separator[1] = L'\0';
-    wcscpy(folderW, full);
-    WideToNarrow(folderW, folder, FOLDER_CAPACITY);
+    wcscpy(folder, full);
 }
 
 struct DialogSetup {
     const wchar_t* title;
     int filterCount;
     int* filterIndex;
-    wchar_t* folderW;
-    char* folder;
+    wchar_t* folder;
     const wchar_t* initialName; // null: the pattern of the selected filter
     DWORD flags;
     bool save;
@@ -81,14 +86,14 @@ int RunFileDialog(const DialogSetup& setup, char path[FOLDER_CAPACITY]) {
     dialog.nFilterIndex = static_cast<DWORD>(index);
     dialog.lpstrFile = file;
     dialog.nMaxFile = FOLDER_CAPACITY;
-    dialog.lpstrInitialDir = setup.folderW;
+    dialog.lpstrInitialDir = StartFolder(setup.folder);
     dialog.lpstrTitle = setup.title;
     dialog.Flags = setup.flags;
     BOOL chosen = setup.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) return 1;
     WideToNarrow(file, path, FOLDER_CAPACITY);
     *setup.filterIndex = static_cast<int>(dialog.nFilterIndex);
-    RememberFolder(file, setup.folderW, setup.folder);
+    RememberFolder(file, setup.folder);
     return 0;
 }
 
@@ -97,27 +102,19 @@ int RunFileDialog(const DialogSetup& setup, char path[FOLDER_CAPACITY]) {
 int PLR_OpenFileDialog(const char* title, char path[FOLDER_CAPACITY]) {
     wchar_t wideTitle[256];
     NarrowToWide(title, wideTitle, 256);
-    DialogSetup setup = {wideTitle,
-                         OPEN_FILTERS,
-                         &openFilterIndex,
-                         openDialogFolderW,
-                         openDialogFolder,
-                         nullptr,
-                         OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
+    DialogSetup setup = {wideTitle,  OPEN_FILTERS, &openFilterIndex,
+                         openFolder, nullptr,      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
                          false};
     return RunFileDialog(setup, path);
 }
 
 int SaveFileDialog(char path[FOLDER_CAPACITY]) {
-    DialogSetup setup = {L"Save as",
-                         SAVE_FILTERS,
-                         &saveFilterIndex,
-                         saveDialogFolderW,
-                         saveDialogFolder,
-                         L"noname",
-                         OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT,
+    DialogSetup setup = {L"Save as", SAVE_FILTERS, &saveFilterIndex,
+                         saveFolder, L"noname",    OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT,
                          true};
     return RunFileDialog(setup, path);
 }
 
 int SaveFilterIndex() { return saveFilterIndex; }
+
+const wchar_t* OpenDialogFolder() { return StartFolder(openFolder); }

@@ -1,5 +1,6 @@
-#include "image_block.h"
-#include "image_slots.h"
+#include "imagewin/image_block.h"
+#include "imagewin/image_slots.h"
+#include "pelori.h"
 
 #include <cstdint>
 #include <cwchar>

@@ -1,6 +1,7 @@
 // Picture files through GDI+: drawing a file into the current image, saving the current image.
-#include "image_block.h"
-#include "image_windows_win.h"
+#include "imagewin/image_windows_win.h"
+#include "imagewin/image_block.h"
+#include "shell/window_text_win.h"
 
 #include <gdiplus.h>
 

@@ -1,4 +1,4 @@
-#include "image_slots.h"
+#include "imagewin/image_slots.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +12,10 @@ int currentImage;
 int imageHistory[IMAGE_HISTORY_DEPTH];
 
 bool IsImageInUse(int slot) { return static_cast<unsigned>(slot) < SLOT_COUNT && imageSlots[slot].inUse; }
+
+int PLR_IsImageOpen(int slot) { return IsImageInUse(slot) ? 1 : 0; }
+
+int PLR_GetImageRowBytes(int slot) { return IsImageInUse(slot) ? ImageRowBytes(imageSlots[slot]) : 0; }
 
 int FindImageSlot(HWND__* window) {
     for (int i = 0; i < SLOT_COUNT; ++i)

@@ -2,7 +2,7 @@
 // rule and the window title.
 #pragma once
 
-#include "plr_records.h"
+#include "pelori.h"
 #include "shell/narrow_text.h"
 
 enum { TITLE_CAPACITY = 256, STRETCH_MODE_COLORONCOLOR = 3, STRETCH_MODE_HALFTONE = 4 };
@@ -13,9 +13,6 @@ int ImageRowBytes(const ImageSlot& slot); // width * 4, or (width + 3) & ~3 for 
 
 // A closed slot keeps no size or pixel address that a pixel operation could still reach.
 void ForgetImageStorage(int slot);
-
-int PLR_SelectImage(int slot);
-int PLR_SelectPreviousImage();
 
 // The client-area limits of the zoom rule, from the system metrics.
 struct ScreenMetrics {

@@ -1,5 +1,6 @@
 // The image window procedure.
-#include "image_windows_win.h"
+#include "imagewin/image_windows_win.h"
+#include "shell/owned_window_win.h"
 
 static LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;

@@ -1,5 +1,7 @@
 // Image windows: creation, destruction, redraw, zoom, re-creation, stretch mode, colour tables.
-#include "image_windows_win.h"
+#include "imagewin/image_windows_win.h"
+#include "shell/owned_window_win.h"
+#include "shell/window_text_win.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -179,6 +181,12 @@ int PLR_SetZoom(int slot, int zoom) {
     s->displayHeight = fit.displayHeight;
     InvalidateRect(s->window, nullptr, FALSE);
     UpdateImageTitle(slot);
+    return 0;
+}
+
+int PLR_MoveImage(int slot, int x, int y) {
+    if (!IsImageInUse(slot)) return 1;
+    SetWindowPos(imageSlots[slot].window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 

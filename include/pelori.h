@@ -1,7 +1,9 @@
 // PELORI: the programming interface for application code.
 //
-// Every PLR_ operation returns an int: 0 for success and a small positive code for a refusal
-// (as a rule 1 for an index outside 0..255 or a closed slot, with no effect). Refusals are silent.
+// Results: an operation that can be refused returns an int, 0 for success and a small positive
+// code for a refusal that changes nothing, as a rule 1 for an index outside 0..255 or a closed slot;
+// each line lists its codes. Queries return what they ask for, and operations that cannot fail, or
+// that are silently ignored while there is nothing to act on, return nothing. Refusals are silent.
 // Text is 8-bit text in the system's ANSI code page.
 #pragma once
 
@@ -41,6 +43,12 @@ extern RunState runState;
 
 void PLR_Pause(const char* text); // modal box with the text and the caption "Pause"; returns when closed
 
+// Waiting: application code that loops without printing or reading calls PLR_PumpMessages often,
+// or its windows (and the button box's presses) freeze until it does.
+void PLR_PumpMessages();   // dispatches the program thread's pending messages, the boxes' keys included
+int64_t PLR_ReadCounter(); // the high-resolution counter, in ticks
+double PLR_MsPerCount();   // milliseconds per tick of PLR_ReadCounter
+
 // ---------------------------------------------------------------------------------------------
 // Image windows
 // NOTE: a bad slot is an index outside 0..255 or a slot not in use; operations on it return 1 and
@@ -54,16 +62,21 @@ int PLR_CreateImage(int slot, const char* name, int x, int y, int width, int hei
 int PLR_CreateImage8(int slot, const char* name, int x, int y, int width, int height, int zoom);
 int PLR_CreateImageFL(int slot, const char* name, int x, int y, int width, int height, int zoom); // loose limits
 int PLR_CreateImage8FL(int slot, const char* name, int x, int y, int width, int height, int zoom);
-int PLR_DestroyImage(int slot);                         // closes the window and frees the slot
-int PLR_DrawImage(int slot);                            // copies the picture into its window now
-int PLR_SetZoom(int slot, int zoom);                    // 2: cannot be shown (nothing changes)
-int PLR_ResizeImage(int slot, int width, int height);   // re-creates the slot, black, at a new size
-int PLR_SetStretchMode(int slot, int mode);             // 3 COLORONCOLOR, 4 HALFTONE
-int PLR_GetStretchMode(int slot);                       // 0 for a bad slot
-int PLR_SelectImage(int slot);                          // makes it current, the previous one on the history
-int PLR_SelectPreviousImage();                          // back to the previous current image
-int PLR_SetPalette(const uint32_t* entries, int count); // 8-bit current image: entries from index 0; 2 not 8-bit
-int PLR_GetPalette(uint32_t entries[256]);              // all 256 entries; 2 not 8-bit
+int PLR_DestroyImage(int slot);            // closes the window and frees the slot; 1 bad slot
+int PLR_DrawImage(int slot);               // copies the picture into its window now; 1 bad slot
+int PLR_SetZoom(int slot, int zoom);       // 1 bad slot; 2 cannot be shown (nothing changes)
+int PLR_MoveImage(int slot, int x, int y); // moves its window's top-left corner, not activating it; 1 bad slot
+// Re-creates the slot, black, at a new size, keeping name, zoom, place, stretch mode and colour
+// table; 1 bad slot; otherwise PLR_CreateImage's codes, and the slot is closed after a failure.
+int PLR_ResizeImage(int slot, int width, int height);
+int PLR_SetStretchMode(int slot, int mode);             // 3 COLORONCOLOR, 4 HALFTONE (others: no change); 1 bad slot
+int PLR_GetStretchMode(int slot);                       // the mode; 0 for a bad slot
+int PLR_IsImageOpen(int slot);                          // 1 when slot is in 0..255 and open, else 0
+int PLR_GetImageRowBytes(int slot);                     // bytes per row of its pixel memory; 0 for a bad slot
+int PLR_SelectImage(int slot);                          // makes it current, the previous one on the history; 1 bad slot
+int PLR_SelectPreviousImage();                          // back to the previous current image; 1 none open
+int PLR_SetPalette(const uint32_t* entries, int count); // 8-bit current image: entries from index 0; 1 bad; 2 not 8-bit
+int PLR_GetPalette(uint32_t entries[256]);              // all 256 entries; 1 bad current image; 2 not 8-bit
 
 // ---------------------------------------------------------------------------------------------
 // Picture files
@@ -77,8 +90,9 @@ int PLR_LoadImageFile(const char* path, int x, int y);
 // 3 PNG, 4 TIFF; the extension is appended unless present. 0 written; 1 failed; 2 empty size;
 // 3 the current image is a bad slot.
 int PLR_SaveImageFile(const char* path, int format, int width, int height);
-// Copies a block of the current image into buffer (words or bytes per pixel, rows unpadded);
-// pixels outside the image read 0.
+// Copies the w x h block at (x0, y0) of the current image into buffer, rows without padding: w
+// words per row for a 32-bit image, w bytes for an 8-bit one. Pixels outside the image read 0;
+// nothing is written while the current image is closed.
 void PLR_GetBlock(void* buffer, int x0, int y0, int w, int h);
 int PLR_OpenFileDialog(const char* title, char path[260]); // 0 chosen; 1 cancelled
 
@@ -90,8 +104,9 @@ int PLR_OpenFileDialog(const char* title, char path[260]); // 0 chosen; 1 cancel
 
 // Opens text window index (0..255) at screen position x, y (negative: the system's choice) with a
 // client area of width x height pixels (negative: 400 x 300), and makes it current.
-// 0 created; 1 already open (brought to the front and made current, unchanged); 2 the window, or
-// 3 its drawing surface, could not be made (nothing is left open).
+// 0 created; 1 already open (brought to the front and made current, unchanged); 2 index outside
+// 0..255, or the window could not be made; 3 its drawing surface could not be made (nothing is
+// left open).
 int PLR_OpenTextWindow(int index, int x, int y, int width, int height);
 void PLR_EnsureTextWindow(); // brings the current one up, or opens window 0 centred
 void PLR_Printf(const char* format, ...) PLR_PRINTF_FORMAT(1, 2); // formatted output, at most 4095 bytes per call

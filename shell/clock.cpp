@@ -1,4 +1,5 @@
-#include "clock.h"
+#include "shell/clock.h"
+#include "pelori.h"
 
 #include <chrono>
 #include <cmath>
@@ -18,3 +19,7 @@ uint32_t ClockMsFromCount(int64_t count, double msPerTick) {
 }
 
 uint32_t ClockMs() { return ClockMsFromCount(counterSource(), msPerCount); }
+
+int64_t PLR_ReadCounter() { return counterSource(); }
+
+double PLR_MsPerCount() { return msPerCount; }

@@ -1,4 +1,4 @@
-#include "drop_name.h"
+#include "shell/drop_name.h"
 
 #include <cstdio>
 

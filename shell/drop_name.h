@@ -1,6 +1,6 @@
 #pragma once
 
-#include "narrow_text.h"
+#include "shell/narrow_text.h"
 
 enum { DROP_NAME_CAPACITY = 256 };
 

@@ -1,11 +1,12 @@
 // Pictures dropped on the main window, or named on the command line, each open in an image
 // window of its own size in the lowest free slot at or above the last one this drop used.
-#include "shell_win.h"
-#include "drop_name.h"
-#include "imagewin/image_slots.h"
+#include "shell/main_window_win.h"
+#include "shell/drop_name.h"
+#include "shell/requests_win.h"
+#include "shell/window_text_win.h"
+#include "pelori.h"
 
 #include <gdiplus.h>
-#include <shellapi.h>
 
 using namespace Gdiplus;
 

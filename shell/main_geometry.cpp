@@ -1,4 +1,4 @@
-#include "main_geometry.h"
+#include "shell/main_geometry.h"
 
 const int bounceOffsets[BOUNCE_STEPS] = {+1, +2, +3, +4, +5, +6, +7, +8, +9, +10, -6, -5, -4, -3,
                                          -2, -1, +1, +2, +3, +4, +5, +6, -3, -2,  -1, +1, +2, +3};

@@ -1,6 +1,7 @@
 // The main window's popup menu: built anew on each right click, destroyed after use.
-#include "shell_win.h"
-#include "command_ids.h"
+#include "shell/main_window_win.h"
+#include "shell/command_ids.h"
+#include "shell/window_text_win.h"
 #include "pelori.h"
 
 enum { ENABLED = 0, GREYED = 3 };

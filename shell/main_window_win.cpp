@@ -1,8 +1,10 @@
 // The main window: creation with its bounce, run commands and keys, fixed size.
-#include "shell_win.h"
-#include "clock.h"
-#include "command_ids.h"
-#include "main_geometry.h"
+#include "shell/main_window_win.h"
+#include "shell/clock.h"
+#include "shell/command_ids.h"
+#include "shell/main_geometry.h"
+#include "shell/owned_window_win.h"
+#include "shell/program_thread_win.h"
 #include "pelori.h"
 
 #include <cstdio>
@@ -28,14 +30,15 @@ static void PlayBounce(HWND window) {
 }
 
 static LRESULT OnCreate(HWND window) {
-    statusLine = CreateWindowW(L"STATIC", L"Ready", WS_CHILD | WS_VISIBLE, 0, 6, 234, 20, window,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_STATUS_LINE)), moduleInstance, nullptr);
+    shell.statusLine =
+        CreateWindowW(L"STATIC", L"Ready", WS_CHILD | WS_VISIBLE, 0, 6, 234, 20, window,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_STATUS_LINE)), shell.moduleInstance, nullptr);
     PlayBounce(window);
     HDC dc = GetDC(window);
-    colorDepth = GetDeviceCaps(dc, BITSPIXEL);
+    shell.colorDepth = GetDeviceCaps(dc, BITSPIXEL);
     ReleaseDC(window, dc);
-    mainWindow = window;
-    programThread = CreateThread(nullptr, 0, ProgramThreadEntry, nullptr, 0, &programThreadId);
+    shell.mainWindow = window;
+    shell.programThread = CreateThread(nullptr, 0, ProgramThreadEntry, nullptr, 0, &shell.programThreadId);
     return 0;
 }
 

@@ -1,4 +1,4 @@
-#include "narrow_text.h"
+#include "shell/narrow_text.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // Creating the framework's top-level windows, owned by the main window.
-#include "shell_win.h"
+#include "shell/owned_window_win.h"
 
 HWND CreateOwnedWindow(const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, bool defaultX,
                        bool defaultY, int width, int height) {
@@ -8,7 +8,7 @@ HWND CreateOwnedWindow(const wchar_t* className, const wchar_t* title, DWORD sty
     bool anyDefault = defaultX || defaultY;
     HWND window =
         CreateWindowExW(0, className, title, style, anyDefault ? CW_USEDEFAULT : x, anyDefault ? CW_USEDEFAULT : y,
-                        width, height, mainWindow, nullptr, moduleInstance, nullptr);
+                        width, height, shell.mainWindow, nullptr, shell.moduleInstance, nullptr);
     if (window != nullptr && defaultX != defaultY) {
         RECT placed;
         GetWindowRect(window, &placed);

@@ -1,8 +1,10 @@
 // The program thread: runs the application and serves window requests; and the exit sequence
 // that ends it from the main thread.
-#include "shell_win.h"
-#include "clock.h"
-#include "request.h"
+#include "shell/program_thread_win.h"
+#include "shell/clock.h"
+#include "shell/pump_win.h"
+#include "shell/request.h"
+#include "shell/requests_win.h"
 #include "pelori.h"
 
 enum { EXIT_WAIT_MS = 2000, FORCED_EXIT_CODE = 1 };
@@ -11,7 +13,7 @@ DWORD WINAPI ProgramThreadEntry(void*) { return static_cast<DWORD>(ProgramThread
 
 // Runs AppMain once. Returns true when the idle loop must end because Exit is under way.
 static bool RunApplication() {
-    DragAcceptFiles(mainWindow, FALSE);
+    DragAcceptFiles(shell.mainWindow, FALSE);
     runState.running = 1;
     runState.startRequested = 0;
     runState.stopRequested = 0;
@@ -19,7 +21,7 @@ static bool RunApplication() {
     if (runState.exitState != EXIT_NONE) return true;
     runState.running = 0;
     runState.stopRequested = 0;
-    DragAcceptFiles(mainWindow, TRUE);
+    DragAcceptFiles(shell.mainWindow, TRUE);
     return false;
 }
 
@@ -38,7 +40,7 @@ int ProgramThreadMain() {
 
 static DWORD ProgramThreadExitCode() {
     DWORD code = 0;
-    if (!GetExitCodeThread(programThread, &code)) return 0;
+    if (!GetExitCodeThread(shell.programThread, &code)) return 0;
     return code;
 }
 
@@ -46,16 +48,16 @@ void RunExitSequence() {
     runState.lineInputOwner = 0;
     runState.stopRequested = 1;
     runState.exitState = EXIT_ASKED;
-    if (programThread != nullptr) {
+    if (shell.programThread != nullptr) {
         // No messages are pumped here: the program thread needs nothing from the main thread to end.
         uint32_t start = ClockMs();
         while (ProgramThreadExitCode() == STILL_ACTIVE && ClockMs() - start <= EXIT_WAIT_MS)
             Sleep(0);
-        if (ProgramThreadExitCode() == STILL_ACTIVE) TerminateThread(programThread, FORCED_EXIT_CODE);
+        if (ProgramThreadExitCode() == STILL_ACTIVE) TerminateThread(shell.programThread, FORCED_EXIT_CODE);
     }
     int32_t asked = EXIT_ASKED;
     runState.exitState.compare_exchange_strong(asked, EXIT_FINISHED);
-    if (programThread != nullptr) CloseHandle(programThread);
-    programThread = nullptr;
-    DestroyWindow(mainWindow);
+    if (shell.programThread != nullptr) CloseHandle(shell.programThread);
+    shell.programThread = nullptr;
+    DestroyWindow(shell.mainWindow);
 }

@@ -1,5 +1,14 @@
 // Message pumps, the performance counter behind ClockMs, and the pause box.
-#include "shell_win.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
+#include "pelori.h"
+
+// The dialog windows by rank; null where no box of that rank is open.
+static HWND dialogWindows[DIALOG_WINDOW_RANKS];
+
+void SetDialogWindow(int rank, HWND window) {
+    if (rank >= 0 && rank < DIALOG_WINDOW_RANKS) dialogWindows[rank] = window;
+}
 
 // A quit message taken from the queue here belongs to the main message loop: put it back and stop,
 // or the program would outlive its main window.
@@ -20,17 +29,22 @@ void PumpMessages() {
     }
 }
 
-static bool IsMessageForBox(HWND box, MSG* msg) { return box != nullptr && IsDialogMessageW(box, msg); }
+static bool IsDialogWindowMessage(MSG* msg) {
+    for (HWND box : dialogWindows)
+        if (box != nullptr && IsDialogMessageW(box, msg)) return true;
+    return false;
+}
 
 void PumpDialogMessages() {
     MSG msg;
     while (TakeMessage(&msg)) {
-        if (IsMessageForBox(InputBoxDialogWindow(), &msg)) continue;
-        if (IsMessageForBox(ButtonBoxDialogWindow(), &msg)) continue;
+        if (IsDialogWindowMessage(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
 }
+
+void PLR_PumpMessages() { PumpDialogMessages(); }
 
 int64_t PerformanceCounter() {
     LARGE_INTEGER count;

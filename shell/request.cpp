@@ -1,4 +1,4 @@
-#include "request.h"
+#include "shell/request.h"
 
 #include "pelori.h"
 
@@ -8,28 +8,31 @@ Request request;
 // thread leaves its loop, so waiting on would hang the main thread.
 static int ProgramThreadEnding() { return runState.exitState.load() != EXIT_NONE; }
 
-int WaitForFreeRequest(MessagePump pump, int* outerResult) {
+// The result found in the free record: it belongs to a filer whose wait this one runs inside.
+// Only the main thread files, and nothing pumps between BeginRequest and FinishRequest, so one
+// variable serves every level of nesting.
+static int outerResult;
+
+int BeginRequest(MessagePump pump) {
     while (request.code.load(std::memory_order_acquire) != REQ_NONE) {
         if (ProgramThreadEnding()) return 1;
         pump();
     }
-    *outerResult = request.result;
+    outerResult = request.result;
     return ProgramThreadEnding();
 }
 
-void PublishRequest(int code) {
+int FinishRequest(int code, MessagePump pump) {
+    int outer = outerResult;
     request.done.store(0, std::memory_order_relaxed);
     request.code.store(code, std::memory_order_release);
-}
-
-int WaitForRequestDone(MessagePump pump, int outerResult, int* result) {
     while (request.done.load(std::memory_order_acquire) == 0) {
-        if (ProgramThreadEnding()) return 1;
+        if (ProgramThreadEnding()) return REQ_RESULT_ABANDONED;
         pump();
     }
-    *result = request.result;
-    request.result = outerResult; // nothing is pending now, so the program thread is not writing it
-    return 0;
+    int result = request.result;
+    request.result = outer; // nothing is pending now, so the program thread is not writing it
+    return result;
 }
 
 int TakeRequest() { return request.code.load(std::memory_order_acquire); }

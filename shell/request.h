@@ -40,13 +40,13 @@ extern Request request;
 
 typedef void (*MessagePump)();
 
-// Filer side (main thread): wait for a free record, store the fields, publish, wait until served.
-// A filer may run inside another filer's wait (its pump dispatches a handler that files again);
-// the inner filer then hands back the outer filer's result it found in the record, so each filer
-// reads its own. The waits return 0, or 1 when they gave up because exitState is not 0.
-int WaitForFreeRequest(MessagePump pump, int* outerResult);
-void PublishRequest(int code);
-int WaitForRequestDone(MessagePump pump, int outerResult, int* result);
+// Filer side (main thread). BeginRequest waits for a free record; the filer then stores its fields
+// and FinishRequest publishes the code and waits until it is served, pumping meanwhile. Nothing
+// may pump between the two calls. A filer may run inside another filer's wait (its pump dispatches
+// a handler that files again); the inner filer then hands back the outer filer's result, which it
+// found in the record, so each filer reads its own.
+int BeginRequest(MessagePump pump);            // 0: the record is free; 1: gave up, Exit is under way
+int FinishRequest(int code, MessagePump pump); // the request's result, or REQ_RESULT_ABANDONED
 
 // Server side (program thread).
 int TakeRequest();      // the pending code, or 0; the fields may be read after a non-zero code

@@ -1,25 +1,14 @@
 // Filing requests on the main thread and serving them on the program thread.
-#include "shell_win.h"
-#include "request.h"
+#include "shell/requests_win.h"
+#include "shell/pump_win.h"
+#include "shell/request.h"
+#include "boxes/button_box_win.h"
 #include "imagewin/image_windows_win.h"
-#include "textwin/text_slots.h"
+#include "textwin/text_windows_win.h"
 #include "pelori.h"
 
-// Every filer: wait for a free record, store the fields, publish the code, pump until served.
-// The result a filer found in the record belongs to a filer whose wait it runs inside.
-static int outerResult;
-
-static int BeginRequest() { return WaitForFreeRequest(PumpMessages, &outerResult); }
-
-static int FinishRequest(int code) {
-    int outer = outerResult, result = 0;
-    PublishRequest(code);
-    if (WaitForRequestDone(PumpMessages, outer, &result)) return REQ_RESULT_ABANDONED;
-    return result;
-}
-
 int RequestCreateImage(int index, const char* name, int width, int height, int bits) {
-    if (BeginRequest()) return REQ_RESULT_ABANDONED;
+    if (BeginRequest(PumpMessages)) return REQ_RESULT_ABANDONED;
     request.index = index;
     request.name = name;
     request.x = -1;
@@ -28,32 +17,32 @@ int RequestCreateImage(int index, const char* name, int width, int height, int b
     request.height = height;
     request.bits = bits;
     request.zoom = 100;
-    return FinishRequest(REQ_CREATEIMAGE);
+    return FinishRequest(REQ_CREATEIMAGE, PumpMessages);
 }
 
 void RequestRedrawImage(int index) {
-    if (BeginRequest()) return;
+    if (BeginRequest(PumpMessages)) return;
     request.index = index;
-    FinishRequest(REQ_REDRAWIMAGE);
+    FinishRequest(REQ_REDRAWIMAGE, PumpMessages);
 }
 
 int RequestLoadImage(int index, const char* path) {
-    if (BeginRequest()) return REQ_RESULT_ABANDONED;
+    if (BeginRequest(PumpMessages)) return REQ_RESULT_ABANDONED;
     request.index = index;
     request.path = path;
     request.x = 0;
     request.y = 0;
-    return FinishRequest(REQ_LOADIMAGE);
+    return FinishRequest(REQ_LOADIMAGE, PumpMessages);
 }
 
 void RequestPasteBitmap(HBITMAP bitmap) {
     // The program thread deletes the bitmap it is handed; one that is never handed over is ours.
-    if (BeginRequest()) {
+    if (BeginRequest(PumpMessages)) {
         DeleteObject(bitmap);
         return;
     }
     request.bitmap = bitmap;
-    FinishRequest(REQ_PASTEBITMAP);
+    FinishRequest(REQ_PASTEBITMAP, PumpMessages);
 }
 
 void RequestTextWindow(int index) {
@@ -61,27 +50,27 @@ void RequestTextWindow(int index) {
         SetForegroundWindow(textWindows[index].window);
         return;
     }
-    if (BeginRequest()) return;
+    if (BeginRequest(PumpMessages)) return;
     request.index = index;
     request.x = request.y = request.width = request.height = -1;
-    FinishRequest(REQ_OPENTEXTWINDOW);
+    FinishRequest(REQ_OPENTEXTWINDOW, PumpMessages);
 }
 
 void RequestInputBox(int items) {
-    if (BeginRequest()) return;
+    if (BeginRequest(PumpMessages)) return;
     request.index = items;
     request.x = 0;
     request.y = 0;
-    FinishRequest(REQ_OPENINPUTBOX);
+    FinishRequest(REQ_OPENINPUTBOX, PumpMessages);
 }
 
 void RequestButtonBox(int nx, int ny) {
-    if (BeginRequest()) return;
+    if (BeginRequest(PumpMessages)) return;
     request.width = nx;
     request.height = ny;
     request.x = 0;
     request.y = 0;
-    FinishRequest(REQ_OPENBUTTONBOX);
+    FinishRequest(REQ_OPENBUTTONBOX, PumpMessages);
 }
 
 static bool IsSlotIndex(int index) { return static_cast<unsigned>(index) < SLOT_COUNT; }

@@ -1,4 +1,4 @@
-#include "status_text.h"
+#include "shell/status_text.h"
 
 #include <cstring>
 

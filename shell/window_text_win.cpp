@@ -1,8 +1,8 @@
 // Window texts: held as 8-bit system-code-page text, handed to windows as UTF-16.
-#include "shell_win.h"
-#include "status_text.h"
+#include "shell/window_text_win.h"
+#include "shell/status_text.h"
 
-#include <cstdlib>
+#include <cstdio>
 
 enum { TEXT_CAPACITY = 256 };
 
@@ -53,7 +53,13 @@ void SetStatusText(const char* text) {
     FormatStatusField(text, field);
     wchar_t wide[STATUS_FIELD_SIZE];
     NarrowToWide(field, wide, STATUS_FIELD_SIZE);
-    SetWindowTextW(statusLine, wide);
+    SetWindowTextW(shell.statusLine, wide);
+}
+
+void SetStatusColorDepth() {
+    char depth[16];
+    snprintf(depth, sizeof depth, "%d-bit color", shell.colorDepth);
+    SetStatusText(depth);
 }
 
 void InsertMenuText(HMENU menu, int position, int state, int id, const char* text) {

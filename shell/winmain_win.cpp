@@ -1,41 +1,34 @@
-// Process entry: instance number, GDI+, the clock, folders, window classes, the main window and
-// the main thread's message loop. The command line may name pictures to open; nothing else is
-// read from it.
-#include "shell_win.h"
-#include "clock.h"
-#include "command_ids.h"
-#include "folders.h"
-#include "main_geometry.h"
+// Process entry: instance number, GDI+, the clock, the working folder, window classes, the main
+// window and the main thread's message loop. The command line may name pictures to open; nothing
+// else is read from it.
+#include "shell/shell_win.h"
+#include "shell/clock.h"
+#include "shell/command_ids.h"
+#include "shell/main_geometry.h"
+#include "shell/main_window_win.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
+#include "boxes/button_box_win.h"
+#include "boxes/input_box_win.h"
+#include "imageops/imageops_win.h"
+#include "imagewin/image_windows_win.h"
+#include "textwin/text_windows_win.h"
 
 #include <gdiplus.h>
 
 #include <cstdio>
 
-HINSTANCE moduleInstance;
-int instanceNumber;
-wchar_t mainClassName[MAIN_CLASS_CAPACITY];
-ULONG_PTR gdiplusToken;
-wchar_t openDialogFolderW[FOLDER_CAPACITY];
-char openDialogFolder[FOLDER_CAPACITY];
-wchar_t saveDialogFolderW[FOLDER_CAPACITY];
-char saveDialogFolder[FOLDER_CAPACITY];
-wchar_t logFolderW[FOLDER_CAPACITY];
-char logFolder[FOLDER_CAPACITY];
-HWND mainWindow;
-HWND statusLine;
-HMENU mainMenu;
-int colorDepth;
-HANDLE programThread;
-DWORD programThreadId;
-HFONT imageTextFont;
+Shell shell;
 
-static void FormatMainClassName(int number) { swprintf(mainClassName, MAIN_CLASS_CAPACITY, L"pelori_mw%d", number); }
+static void FormatMainClassName(int number) {
+    swprintf(shell.mainClassName, MAIN_CLASS_CAPACITY, L"pelori_mw%d", number);
+}
 
 // The first number whose main window class has no window; -1 when all ten are taken.
 static int ChooseInstanceNumber() {
     for (int i = 0; i < INSTANCE_LIMIT; ++i) {
         FormatMainClassName(i);
-        if (FindWindowW(mainClassName, nullptr) == nullptr) return i;
+        if (FindWindowW(shell.mainClassName, nullptr) == nullptr) return i;
     }
     return -1;
 }
@@ -47,25 +40,16 @@ static void StartClock() {
     counterSource = PerformanceCounter;
 }
 
-static void ReadWorkingDirectory(wchar_t* wide, char* narrow) {
-    DWORD length = GetCurrentDirectoryW(FOLDER_CAPACITY, wide);
-    if (length == 0 || length >= FOLDER_CAPACITY) wide[0] = L'\0';
-    WideToNarrow(wide, narrow, FOLDER_CAPACITY);
-}
-
-static void RecordFolders() {
-    ReadWorkingDirectory(openDialogFolderW, openDialogFolder);
-    ReadWorkingDirectory(saveDialogFolderW, saveDialogFolder);
-    ReadWorkingDirectory(logFolderW, logFolder);
-    EnsureTrailingBackslash(logFolderW, FOLDER_CAPACITY);
-    WideToNarrow(logFolderW, logFolder, FOLDER_CAPACITY);
+static void RecordWorkingFolder() {
+    DWORD length = GetCurrentDirectoryW(FOLDER_CAPACITY, shell.workingFolder);
+    if (length == 0 || length >= FOLDER_CAPACITY) shell.workingFolder[0] = L'\0';
 }
 
 static bool RegisterFrameworkClass(const wchar_t* name, WNDPROC procedure, UINT style, HBRUSH background) {
     WNDCLASSW windowClass = {};
     windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = moduleInstance;
+    windowClass.hInstance = shell.moduleInstance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
@@ -75,7 +59,7 @@ static bool RegisterFrameworkClass(const wchar_t* name, WNDPROC procedure, UINT 
 static bool RegisterWindowClasses() {
     HBRUSH buttonFace = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    return RegisterFrameworkClass(mainClassName, MainWindowProc, CS_CLASSDC, buttonFace) &&
+    return RegisterFrameworkClass(shell.mainClassName, MainWindowProc, CS_CLASSDC, buttonFace) &&
            RegisterFrameworkClass(L"plr_iw", ImageWindowProc, CS_OWNDC, black) &&
            RegisterFrameworkClass(L"plr_twi", TextWindowProc, CS_OWNDC, black) &&
            RegisterFrameworkClass(L"plr_ib", InputBoxProc, CS_OWNDC | CS_DBLCLKS, buttonFace) &&
@@ -83,10 +67,10 @@ static bool RegisterWindowClasses() {
 }
 
 static void CreateMainMenu() {
-    mainMenu = CreateMenu();
-    InsertMenuText(mainMenu, 0, 0, CMD_START, "Start(&S)");
-    InsertMenuText(mainMenu, 1, 0, CMD_STOP, "Stop(&C)");
-    InsertMenuText(mainMenu, 2, 0, CMD_EXIT, "Exit(&X)");
+    shell.mainMenu = CreateMenu();
+    InsertMenuText(shell.mainMenu, 0, 0, CMD_START, "Start(&S)");
+    InsertMenuText(shell.mainMenu, 1, 0, CMD_STOP, "Stop(&C)");
+    InsertMenuText(shell.mainMenu, 2, 0, CMD_EXIT, "Exit(&X)");
 }
 
 static const DWORD MAIN_STYLE = WS_VISIBLE | WS_CAPTION | WS_THICKFRAME;
@@ -97,12 +81,10 @@ static bool CreateMainWindow() {
     MainWindowPlacement at = ComputeMainWindowPlacement(
         frame.right - frame.left, frame.bottom - frame.top, GetSystemMetrics(SM_CXFULLSCREEN),
         GetSystemMetrics(SM_CYFULLSCREEN), GetSystemMetrics(SM_CYCAPTION));
-    HWND window = CreateWindowExW(0, mainClassName, L"PELORI", MAIN_STYLE, at.x, at.y, at.width, at.height, nullptr,
-                                  mainMenu, moduleInstance, nullptr);
+    HWND window = CreateWindowExW(0, shell.mainClassName, L"PELORI", MAIN_STYLE, at.x, at.y, at.width, at.height,
+                                  nullptr, shell.mainMenu, shell.moduleInstance, nullptr);
     if (window == nullptr) return false;
-    char depth[16];
-    snprintf(depth, sizeof depth, "%d-bit color", colorDepth);
-    SetStatusText(depth);
+    SetStatusColorDepth();
     DragAcceptFiles(window, TRUE);
     UpdateWindow(window);
     return true;
@@ -117,30 +99,30 @@ static void RunMessageLoop() {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    instanceNumber = ChooseInstanceNumber();
-    if (instanceNumber < 0) {
+    shell.instanceNumber = ChooseInstanceNumber();
+    if (shell.instanceNumber < 0) {
         MessageBoxW(nullptr, L"Over instance limit!", L"PELORI", MB_OK);
         return 1;
     }
     Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+    Gdiplus::GdiplusStartup(&shell.gdiplusToken, &gdiplusInput, nullptr);
     StartClock();
-    moduleInstance = instance;
-    RecordFolders();
+    shell.moduleInstance = instance;
+    RecordWorkingFolder();
     if (!RegisterWindowClasses()) return 1;
     CreateMainMenu();
     if (!CreateMainWindow()) {
         // Without a main window there is nothing to run; the menu was never attached to a window.
-        DestroyMenu(mainMenu);
-        Gdiplus::GdiplusShutdown(gdiplusToken);
+        DestroyMenu(shell.mainMenu);
+        Gdiplus::GdiplusShutdown(shell.gdiplusToken);
         return 1;
     }
     CreateImageTextFont();
     // Pictures named on the command line open as if dropped, once the message loop runs.
-    PostMessageW(mainWindow, WM_OPEN_COMMAND_LINE, 0, 0);
+    PostMessageW(shell.mainWindow, WM_OPEN_COMMAND_LINE, 0, 0);
     RunMessageLoop();
     DeleteImageTextFont();
-    if (IsMenu(mainMenu)) DestroyMenu(mainMenu);
-    Gdiplus::GdiplusShutdown(gdiplusToken);
+    if (IsMenu(shell.mainMenu)) DestroyMenu(shell.mainMenu);
+    Gdiplus::GdiplusShutdown(shell.gdiplusToken);
     return 0;
 }

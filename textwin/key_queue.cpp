@@ -1,4 +1,4 @@
-#include "key_queue.h"
+#include "textwin/key_queue.h"
 
 wchar_t keyQueue[KEY_QUEUE_SIZE];
 std::atomic<uint32_t> keyQueueRead{0};

@@ -1,4 +1,4 @@
-#include "line_editor.h"
+#include "textwin/line_editor.h"
 
 #include <cstring>
 

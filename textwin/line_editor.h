@@ -3,7 +3,7 @@
 #pragma once
 
 #include "plr_records.h"
-#include "text_layout.h"
+#include "textwin/text_layout.h"
 
 enum { LINE_MAX_UNITS = 255, LINE_MAX_ROW_BREAKS = 2 * LINE_MAX_UNITS };
 

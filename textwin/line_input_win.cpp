@@ -1,9 +1,11 @@
 // Line input: one edited line read at the cursor of the current text window, with a blinking
 // caret, fed by the text windows' keyboard messages through the key queue.
-#include "text_windows_win.h"
-#include "key_queue.h"
-#include "line_editor.h"
+#include "textwin/text_windows_win.h"
+#include "textwin/key_queue.h"
+#include "textwin/line_editor.h"
 #include "shell/clock.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <cstdio>
 
@@ -135,7 +137,5 @@ void PLR_ReadLine(char* buffer) {
         }
         if (key == 0) WaitBriefly();
     }
-    char depth[16];
-    snprintf(depth, sizeof depth, "%d-bit color", colorDepth);
-    SetStatusText(depth);
+    SetStatusColorDepth();
 }

@@ -1,4 +1,4 @@
-#include "text_layout.h"
+#include "textwin/text_layout.h"
 
 int CharacterCells(wchar_t code) { return code < 0x80 ? 1 : 2; }
 

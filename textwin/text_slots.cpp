@@ -1,4 +1,4 @@
-#include "text_slots.h"
+#include "textwin/text_slots.h"
 
 TextWindowSlot textWindows[SLOT_COUNT];
 int currentTextWindow;

@@ -1,5 +1,5 @@
 // The text window procedure: repaint from the back buffer, resize, close.
-#include "text_windows_win.h"
+#include "textwin/text_windows_win.h"
 
 static LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;

@@ -1,6 +1,9 @@
 // Text windows: opening, closing, the current window, formatted output and colours.
-#include "text_windows_win.h"
-#include "text_layout.h"
+#include "textwin/text_windows_win.h"
+#include "textwin/text_layout.h"
+#include "shell/owned_window_win.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 #include "imageops/color_order.h"
 #include "pelori.h"
 

@@ -1,9 +1,12 @@
-// Text window drawing steps that line input shares with formatted output.
+// Text windows on Windows: the window procedure, and the drawing steps that line input shares
+// with formatted output.
 #pragma once
 
-#include "../shell/shell_win.h"
-#include "text_slots.h"
+#include "shell/shell_win.h"
+#include "textwin/text_slots.h"
 #include "pelori.h"
+
+LRESULT CALLBACK TextWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 int ScrollTextWindow(int index); // 1 if it scrolled one line
 void DrawTextCells(wchar_t character, HDC context, int x, int y, int cells);

@@ -2,16 +2,17 @@
 // chosen at set-up, so the cases run in AppMain on the program thread, as application code does.
 // The case name comes from the command line; the process ends with the cases' result.
 #include "shell/command_ids.h"
-#include "shell/shell_win.h"
 #include "wintest.h"
 #include "pelori.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-void AppSetup() { PostMessageW(mainWindow, WM_COMMAND, CMD_START, 0); }
+void AppSetup() { PostMessageW(shell.mainWindow, WM_COMMAND, CMD_START, 0); }
 
 void AppMain() {
     int argc = 0;

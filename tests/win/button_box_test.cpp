@@ -1,11 +1,14 @@
 // The button box under Wine: real clicks and keys from another thread while the program thread
 // pumps, as it does in the application's waits.
 #include "boxes/button_box.h"
+#include "boxes/button_box_win.h"
 #include "boxes/button_layout.h"
 #include "imageops/color_order.h"
 #include "shell/command_ids.h"
 #include "textwin/text_windows_win.h"
 #include "wintest.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <string>
 #include <vector>
@@ -137,7 +140,7 @@ WT_CASE(OpenLaysOutTheGrid) {
     WT_CHECK(wcscmp(text, L"ButtonBox") == 0);
     GetClassNameW(box, text, 32);
     WT_CHECK(wcscmp(text, L"plr_bb") == 0);
-    WT_CHECK(GetWindow(box, GW_OWNER) == mainWindow);
+    WT_CHECK(GetWindow(box, GW_OWNER) == shell.mainWindow);
     WT_CHECK_EQ(ClientSize(box).cx, 208);
     WT_CHECK_EQ(ClientSize(box).cy, 304);
     WT_CHECK_EQ(buttonBox.count, 20);
@@ -200,14 +203,14 @@ WT_CASE(RunKeysGoOnToTheMainWindow) {
     WT_REQUIRE(buttonBox.window != nullptr);
     mainWindowKeys.clear();
     frameworkMainProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingMainProc)));
+        SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingMainProc)));
     Play({{Step::CLICK, ButtonCentre(0)},
           {Step::KEY, {}, 'S'},
           {Step::KEY, {}, 'C'},
           {Step::KEY, {}, 'X'},
           {Step::KEY, {}, VK_ESCAPE},
           {Step::KEY, {}, 'A'}});
-    SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkMainProc));
+    SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkMainProc));
     std::vector<WPARAM> expected = {'S', 'C', 'X', VK_ESCAPE};
     WT_CHECK(mainWindowKeys == expected);
     CloseEverything();

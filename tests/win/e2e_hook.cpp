@@ -2,7 +2,8 @@
 // window and the program thread exist, so the application's code is the program's own. Text the
 // application prints is logged too: the link routes PLR_Printf through the wrapper below.
 #include "probe_hook.h"
-#include "shell/shell_win.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -35,7 +36,7 @@ extern "C" void __wrap__Z10PLR_PrintfPKcz(const char* format, ...) {
 namespace {
 
 DWORD WINAPI InstallWhenReady(void*) {
-    while (mainWindow == nullptr || programThreadId == 0)
+    while (shell.mainWindow == nullptr || shell.programThreadId == 0)
         Sleep(5);
     InstallProbeHook();
     return 0;

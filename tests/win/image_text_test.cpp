@@ -1,8 +1,11 @@
 // TrueType text in images and the pixel read-out, under Wine.
 #include "imagewin/image_windows_win.h"
+#include "imageops/imageops_win.h"
 #include "imageops/color_order.h"
 #include "textwin/text_windows_win.h"
 #include "wintest.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include "imagewin/image_windows_win.h"
 #include "imageops/color_order.h"
 #include "wintest.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -107,7 +109,7 @@ WT_CASE(CreationGivesTitleSizePlaceAndBlackPixels) {
     wchar_t className[32];
     GetClassNameW(s.window, className, 32);
     WT_CHECK(wcscmp(className, L"plr_iw") == 0);
-    WT_CHECK(GetWindow(s.window, GW_OWNER) == mainWindow);
+    WT_CHECK(GetWindow(s.window, GW_OWNER) == shell.mainWindow);
     RECT outer;
     GetWindowRect(s.window, &outer);
     WT_CHECK_EQ(outer.left, 10);
@@ -520,7 +522,9 @@ WT_CASE(OpenDialogReturnsThePathAndRemembersTheFolder) {
     DialogAnswer open = {L"Load image file", chosen, {}, false};
     WT_CHECK_EQ(RunOpenDialog(&open, path), 0);
     WT_CHECK_EQ(std::string(path), DataPath("pal16.bmp"));
-    WT_CHECK_EQ(std::string(openDialogFolder), std::string(PLR_TEST_DATA_DIR));
+    char folder[MAX_PATH];
+    WideToNarrow(OpenDialogFolder(), folder, MAX_PATH);
+    WT_CHECK_EQ(std::string(folder), std::string(PLR_TEST_DATA_DIR));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "textwin/key_queue.h"
 #include "textwin/text_windows_win.h"
 #include "wintest.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <string>
 #include <vector>
@@ -76,7 +78,7 @@ std::string ReadTyped(const std::vector<Keystroke>& keys) {
 
 std::string StatusText() {
     wchar_t text[64];
-    GetWindowTextW(statusLine, text, 64);
+    GetWindowTextW(shell.statusLine, text, 64);
     char narrow[64];
     WideToNarrow(text, narrow, 64);
     return narrow;
@@ -84,7 +86,7 @@ std::string StatusText() {
 
 std::string StatusDepth() {
     char depth[32];
-    snprintf(depth, sizeof depth, "%d-bit color", colorDepth);
+    snprintf(depth, sizeof depth, "%d-bit color", shell.colorDepth);
     return std::string(12, ' ') + depth;
 }
 
@@ -198,9 +200,9 @@ WT_CASE(LineInputOnTheMainThreadReadsTheProgramThreadsWindow) {
     CloseAllTextWindows();
     WT_REQUIRE(PLR_OpenTextWindow(5, 0, 0, 400, 300) == 0);
     frameworkProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReadingMainProc)));
+        SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReadingMainProc)));
     mainThreadDone = 0;
-    PostMessageW(mainWindow, WM_READ_ON_MAIN_THREAD, 0, 0);
+    PostMessageW(shell.mainWindow, WM_READ_ON_MAIN_THREAD, 0, 0);
     Typist typist;
     typist.keys = Chars(textWindows[5].window, L"from here\r");
     Sleep(100); // the main thread is reading by now
@@ -210,7 +212,7 @@ WT_CASE(LineInputOnTheMainThreadReadsTheProgramThreadsWindow) {
         Sleep(5);
     }
     FinishTyping(&typist);
-    SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkProc));
+    SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkProc));
     WT_CHECK(mainThreadDone);
     WT_CHECK_EQ(std::string(mainThreadLine), std::string("from here"));
     CloseAllTextWindows();

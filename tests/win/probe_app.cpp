@@ -1,6 +1,8 @@
 // The probe: the framework with a test application whose AppMain behaves as the runner asks.
 #include "probe_hook.h"
-#include "shell/shell_win.h"
+#include "pelori.h"
+
+#include <windows.h>
 
 #include <cstring>
 
@@ -11,7 +13,7 @@ void AppMain() {
     bool forever = std::strcmp(probeMode, "forever") == 0;
     while (forever || runState.stopRequested == 0) {
         Sleep(5);
-        PumpDialogMessages();
+        PLR_PumpMessages();
     }
     ProbeLog("appmain end");
 }

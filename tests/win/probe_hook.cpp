@@ -5,7 +5,10 @@
 #include "shell/clock.h"
 #include "shell/command_ids.h"
 #include "shell/request.h"
-#include "shell/shell_win.h"
+#include "shell/main_window_win.h"
+#include "shell/pump_win.h"
+#include "shell/requests_win.h"
+#include "shell/window_text_win.h"
 #include "boxes/button_box.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
@@ -59,7 +62,7 @@ void FileRequestLoad() {
     uint32_t servedBefore = request.servedCount;
     int wrong = 0;
     for (int i = 0; i < PROBE_LOAD_REQUESTS; ++i) {
-        if (i % 2 == 0) PostMessageW(mainWindow, WM_PROBE_NESTED, 0, 0);
+        if (i % 2 == 0) PostMessageW(shell.mainWindow, WM_PROBE_NESTED, 0, 0);
         bool outside = i % 3 == 0;
         int index = outside ? (i % 2 ? 256 + i : -1 - i) : i % 256;
         int result = RequestCreateImage(index, "load", 1, 1, 16);
@@ -234,8 +237,8 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 void InstallProbeHook() {
     OpenLog();
-    programThreadCopy = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, programThreadId);
+    programThreadCopy = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, shell.programThreadId);
     frameworkMainProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProbeMainProc)));
-    ProbeLog("setup instance=%d mode=%s", instanceNumber, probeMode);
+        SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProbeMainProc)));
+    ProbeLog("setup instance=%d mode=%s", shell.instanceNumber, probeMode);
 }

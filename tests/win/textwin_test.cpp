@@ -3,6 +3,8 @@
 #include "imageops/color_order.h"
 #include "textwin/text_windows_win.h"
 #include "wintest.h"
+#include "shell/pump_win.h"
+#include "shell/window_text_win.h"
 
 #include <vector>
 
@@ -62,7 +64,7 @@ WT_CASE(OpenMakesTheWindowThePartSays) {
     WT_CHECK(wcscmp(text, L"plr_twi") == 0);
     GetWindowTextW(slot.window, text, 64);
     WT_CHECK(wcscmp(text, L"TextWindow 2") == 0);
-    WT_CHECK(GetWindow(slot.window, GW_OWNER) == mainWindow);
+    WT_CHECK(GetWindow(slot.window, GW_OWNER) == shell.mainWindow);
     LONG_PTR style = GetWindowLongPtrW(slot.window, GWL_STYLE);
     WT_CHECK((style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME)) == (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME));
     WT_CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CHILD)) == 0);

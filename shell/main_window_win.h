@@ -1,0 +1,18 @@
+// The main window: its procedure, popup menu and file drop.
+#pragma once
+
+#include "shell/shell_win.h"
+
+#include <shellapi.h>
+
+// Private message of the main window: open the pictures named on the command line.
+enum { WM_OPEN_COMMAND_LINE = WM_APP + 0x100 };
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+HMENU BuildMainPopup(); // built anew for each right click; the caller destroys it
+void ShowMainPopup(HWND window);
+
+void OnDropFiles(HDROP drop);
+void OpenPictureFiles(const wchar_t* const* paths, int count);
+void OpenCommandLinePictures();

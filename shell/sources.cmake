@@ -1,0 +1,21 @@
+# The shell: portable sources, and the Windows layer.
+set(PLR_SHELL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/drop_name.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_geometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/narrow_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/request.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/run_state.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/status_text.cpp
+)
+set(PLR_SHELL_WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/file_drop_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_popup_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/owned_window_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/program_thread_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pump_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/requests_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_text_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/winmain_win.cpp
+)
