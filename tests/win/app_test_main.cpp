@@ -2,7 +2,8 @@
 // chosen at set-up, so the cases run in AppMain on the program thread, as application code does.
 // The case name comes from the command line; the process ends with the cases' result.
 #include "shell/command_ids.h"
-#include "wintest.h"
+#include "tests/win/in_process.h"
+#include "tests/win/wintest.h"
 #include "pelori.h"
 #include "shell/pump_win.h"
 #include "shell/window_text_win.h"
@@ -11,6 +12,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+void PumpBriefly() {
+    PumpDialogMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+}
 
 void AppSetup() { PostMessageW(shell.mainWindow, WM_COMMAND, CMD_START, 0); }
 

@@ -6,7 +6,9 @@
 #include "imageops/color_order.h"
 #include "shell/command_ids.h"
 #include "textwin/text_windows_win.h"
-#include "wintest.h"
+#include "tests/win/in_process.h"
+#include "tests/win/win_input.h"
+#include "tests/win/wintest.h"
 #include "shell/pump_win.h"
 #include "shell/window_text_win.h"
 
@@ -15,18 +17,11 @@
 
 namespace {
 
-void PumpFor(int ms) {
-    for (int waited = 0; waited < ms; waited += 10) {
-        PumpDialogMessages();
-        Sleep(10);
-    }
-}
-
 void CloseEverything() {
     CloseButtonBox();
     for (int i = 0; i < SLOT_COUNT; ++i)
         PLR_DestroyTextWindow(i);
-    PumpFor(50);
+    PumpDialogMessages();
 }
 
 std::string Label(int index) {
@@ -41,93 +36,65 @@ SIZE ClientSize(HWND window) {
     return {client.right, client.bottom};
 }
 
-// Input from another thread, each step after a pause, while the test thread pumps.
-struct Step {
-    enum Kind { CLICK, TWO_CLICKS, RIGHT_CLICK, KEY, CTRL_KEY, CHARS } kind;
-    POINT point{};                 // screen point for the mouse steps
-    WORD key = 0;                  // virtual key
-    const wchar_t* text = nullptr; // CHARS: posted as WM_CHAR to the current text window
-};
+// The player's thread reads what the program thread writes as it handles the input.
+int Presses(int index) { return *static_cast<volatile int*>(&buttonBox.presses[index]); }
+bool BoxOpen() { return *static_cast<HWND volatile*>(&buttonBox.window) != nullptr; }
+bool Reading() { return runState.lineInputOwner.load() != 0; }
+bool PopupShown() { return VisiblePopupMenu() != nullptr; }
 
-struct Script {
-    std::vector<Step> steps;
-    volatile LONG done;
-};
+// Mouse input goes to the box as posted messages, with the points the window system would give:
+// under Wine on a virtual display, a real click on a box just opened is at times lost before it
+// reaches any window.
 
-void SendMouse(DWORD down, DWORD up, POINT at, int clicks) {
-    SetCursorPos(at.x, at.y);
-    for (int i = 0; i < clicks; ++i) {
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = down;
-        inputs[1].mi.dwFlags = up;
-        SendInput(2, inputs, sizeof inputs[0]);
-        Sleep(30);
+// A click on the button, done once the box has counted it as press number `count`.
+InputStep Click(int index, int count) {
+    HWND button = buttonBox.buttons[index];
+    return {nullptr, [=] { PostMessageW(button, BM_CLICK, 0, 0); }, [=] { return Presses(index) == count; }};
+}
+
+InputStep PostMouse(UINT message, WPARAM wParam, POINT at, std::function<bool()> done) {
+    HWND box = buttonBox.window;
+    return {nullptr, [=] { PostMessageW(box, message, wParam, MAKELPARAM(at.x, at.y)); }, done};
+}
+
+InputStep Digit(WORD key, int index, int count) {
+    return {nullptr, [=] { SendKey(key); }, [=] { return Presses(index) == count; }};
+}
+
+// A line typed into the text window that reads, sent so that each character follows the last;
+// done once the read has ended.
+InputStep TypeLine(const wchar_t* text) {
+    return {Reading,
+            [=] {
+                for (const wchar_t* p = text; *p; ++p)
+                    SendMessageW(textWindows[currentTextWindow].window, WM_CHAR, *p, 1);
+            },
+            [] { return !Reading(); }};
+}
+
+// A right click on the client point, or on the caption at the screen point, opens a popup menu.
+InputStep RightClickForPopup(POINT client) { return PostMouse(WM_RBUTTONDOWN, MK_RBUTTON, client, PopupShown); }
+InputStep RightClickOnCaption(POINT screen) { return PostMouse(WM_NCRBUTTONDOWN, HTCAPTION, screen, PopupShown); }
+
+// The popup menu's first item, chosen by keyboard.
+InputStep ChooseFirstItem(std::function<bool()> done) {
+    return {PopupShown,
+            [] {
+                SendKey(VK_DOWN);
+                SendKey(VK_RETURN);
+            },
+            done};
+}
+
+// Plays the steps from another thread while the program thread pumps (and reads lines when a
+// rename asks); the box has the keyboard first.
+bool Play(std::vector<InputStep> steps) {
+    if (buttonBox.window != nullptr) {
+        HWND box = buttonBox.window;
+        SetForegroundWindow(box);
+        if (!WaitUntil([=] { return GetForegroundWindow() == box; }, WAIT_TIMEOUT_MS, PumpBriefly)) return false;
     }
-}
-
-void SendKey(WORD key, bool control) {
-    INPUT inputs[4] = {};
-    int n = 0;
-    if (control) inputs[n++].ki.wVk = VK_CONTROL;
-    inputs[n++].ki.wVk = key;
-    inputs[n].ki.wVk = key;
-    inputs[n++].ki.dwFlags = KEYEVENTF_KEYUP;
-    if (control) {
-        inputs[n].ki.wVk = VK_CONTROL;
-        inputs[n++].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    for (int i = 0; i < n; ++i)
-        inputs[i].type = INPUT_KEYBOARD;
-    SendInput(n, inputs, sizeof inputs[0]);
-}
-
-DWORD WINAPI RunScript(void* data) {
-    Script* script = static_cast<Script*>(data);
-    for (const Step& step : script->steps) {
-        Sleep(150);
-        switch (step.kind) {
-        case Step::CLICK: SendMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, step.point, 1); break;
-        case Step::TWO_CLICKS: SendMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, step.point, 2); break;
-        case Step::RIGHT_CLICK: SendMouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, step.point, 1); break;
-        case Step::KEY: SendKey(step.key, false); break;
-        case Step::CTRL_KEY: SendKey(step.key, true); break;
-        case Step::CHARS:
-            for (const wchar_t* p = step.text; *p; ++p)
-                PostMessageW(textWindows[currentTextWindow].window, WM_CHAR, *p, 1);
-            break;
-        }
-    }
-    Sleep(300);
-    InterlockedExchange(&script->done, 1);
-    return 0;
-}
-
-// Plays the steps while the program thread pumps (and reads lines when a rename asks).
-void Play(std::vector<Step> steps) {
-    if (buttonBox.window != nullptr) SetForegroundWindow(buttonBox.window);
-    PumpFor(50);
-    Script script{steps, 0};
-    HANDLE thread = CreateThread(nullptr, 0, RunScript, &script, 0, nullptr);
-    for (int waited = 0; !script.done && waited < 20000; waited += 10) {
-        PumpDialogMessages();
-        Sleep(10);
-    }
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
-    PumpFor(50);
-}
-
-POINT ButtonCentre(int index) {
-    RECT rect;
-    GetWindowRect(buttonBox.buttons[index], &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-POINT ClientPoint(int x, int y) {
-    POINT point = {x, y};
-    ClientToScreen(buttonBox.window, &point);
-    return point;
+    return PlayInput(std::move(steps), PumpBriefly);
 }
 
 WT_CASE(OpenLaysOutTheGrid) {
@@ -176,11 +143,11 @@ WT_CASE(ClicksAndDigitKeysCountPresses) {
     CloseEverything();
     PLR_OpenButtonBox(100, 100, 2, 10);
     WT_REQUIRE(buttonBox.window != nullptr);
-    Play({{Step::CLICK, ButtonCentre(3)}, {Step::CLICK, ButtonCentre(3)}});
+    WT_REQUIRE(Play({Click(3, 1), Click(3, 2)}));
     WT_CHECK_EQ(PLR_GetButtonPress(3), 2);
     WT_CHECK_EQ(PLR_GetButtonPress(3), 0);
     WT_CHECK(GetFocus() == buttonBox.window);
-    Play({{Step::KEY, {}, '5'}, {Step::KEY, {}, VK_NUMPAD7}, {Step::KEY, {}, '5'}});
+    WT_REQUIRE(Play({Digit('5', 5, 1), Digit(VK_NUMPAD7, 7, 1), Digit('5', 5, 2)}));
     WT_CHECK_EQ(PLR_GetButtonPress(5), 2);
     WT_CHECK_EQ(PLR_GetButtonPress(7), 1);
     WT_CHECK_EQ(PLR_GetButtonPress(3), 0);
@@ -188,13 +155,20 @@ WT_CASE(ClicksAndDigitKeysCountPresses) {
 }
 
 std::vector<WPARAM> mainWindowKeys;
+volatile LONG mainWindowKeyCount;
 WNDPROC frameworkMainProc;
 LRESULT CALLBACK RecordingMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) {
         mainWindowKeys.push_back(wParam); // recorded, not acted on: Exit would end the test
+        InterlockedIncrement(&mainWindowKeyCount);
         return 0;
     }
     return CallWindowProcW(frameworkMainProc, window, message, wParam, lParam);
+}
+
+// A key to the box, done once the main window has received `count` keys; null: nothing to wait for.
+InputStep KeyOn(WORD key, int count) {
+    return {nullptr, [=] { SendKey(key); }, [=] { return count < 0 || mainWindowKeyCount == count; }};
 }
 
 WT_CASE(RunKeysGoOnToTheMainWindow) {
@@ -202,16 +176,15 @@ WT_CASE(RunKeysGoOnToTheMainWindow) {
     PLR_OpenButtonBox(100, 100, 2, 2);
     WT_REQUIRE(buttonBox.window != nullptr);
     mainWindowKeys.clear();
+    mainWindowKeyCount = 0;
     frameworkMainProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingMainProc)));
-    Play({{Step::CLICK, ButtonCentre(0)},
-          {Step::KEY, {}, 'S'},
-          {Step::KEY, {}, 'C'},
-          {Step::KEY, {}, 'X'},
-          {Step::KEY, {}, VK_ESCAPE},
-          {Step::KEY, {}, 'A'}});
+    // 'A' stays in the box: the S after it is the next key the main window sees.
+    bool played = Play(
+        {Click(0, 1), KeyOn('S', 1), KeyOn('C', 2), KeyOn('X', 3), KeyOn(VK_ESCAPE, 4), KeyOn('A', -1), KeyOn('S', 5)});
     SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkMainProc));
-    std::vector<WPARAM> expected = {'S', 'C', 'X', VK_ESCAPE};
+    WT_CHECK(played);
+    std::vector<WPARAM> expected = {'S', 'C', 'X', VK_ESCAPE, 'S'};
     WT_CHECK(mainWindowKeys == expected);
     CloseEverything();
 }
@@ -247,17 +220,15 @@ WT_CASE(RenamingReadsALineAndAnEmptyOneKeepsTheLabel) {
     WT_REQUIRE(buttonBox.window != nullptr);
     // A double click on the gap below button 2 renames it (the gap belongs to the cell above... or below)
     int cell = ButtonCellAt(50, 60, 2, 10, 98, 26);
-    Play({{Step::TWO_CLICKS, ClientPoint(50, 60)}, {Step::CHARS, {}, 0, L"Go\r"}});
+    InputStep doubleClick = PostMouse(WM_LBUTTONDBLCLK, MK_LBUTTON, {50, 60}, Reading);
+    WT_REQUIRE(Play({doubleClick, TypeLine(L"Go\r")}));
     WT_CHECK_EQ(Label(cell), std::string("Go"));
     WT_CHECK(IsOpenTextWindow(0));
-    Play({{Step::TWO_CLICKS, ClientPoint(50, 60)}, {Step::CHARS, {}, 0, L"\r"}});
+    WT_REQUIRE(Play({doubleClick, TypeLine(L"\r")}));
     WT_CHECK_EQ(Label(cell), std::string("Go"));
 
     // The "Rename" popup of a right click right of the last column names that row's last button.
-    Play({{Step::RIGHT_CLICK, ClientPoint(207, 40)},
-          {Step::KEY, {}, VK_DOWN},
-          {Step::KEY, {}, VK_RETURN},
-          {Step::CHARS, {}, 0, L"Right\r"}});
+    WT_REQUIRE(Play({RightClickForPopup({207, 40}), ChooseFirstItem(Reading), TypeLine(L"Right\r")}));
     WT_CHECK_EQ(buttonBox.renameTarget, 3);
     WT_CHECK_EQ(Label(3), std::string("Right"));
     CloseEverything();
@@ -270,14 +241,15 @@ WT_CASE(FrameMenuAndCtrlQCloseTheBox) {
     RECT frame;
     GetWindowRect(buttonBox.window, &frame);
     POINT caption = {(frame.left + frame.right) / 2, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
-    Play({{Step::RIGHT_CLICK, caption}, {Step::KEY, {}, VK_DOWN}, {Step::KEY, {}, VK_RETURN}});
+    WT_REQUIRE(Play({RightClickOnCaption(caption), ChooseFirstItem([] { return !BoxOpen(); })}));
     WT_CHECK(buttonBox.window == nullptr);
     WT_CHECK(FindWindowW(L"plr_bb", nullptr) == nullptr);
     WT_CHECK_EQ(PLR_GetButtonPress(0), 0);
 
     PLR_OpenButtonBox(100, 100, 2, 2);
     WT_REQUIRE(buttonBox.window != nullptr);
-    Play({{Step::CLICK, ButtonCentre(1)}, {Step::CTRL_KEY, {}, 'Q'}});
+    InputStep ctrlQ = {nullptr, [] { SendKey('Q', true); }, [] { return !BoxOpen(); }};
+    WT_REQUIRE(Play({Click(1, 1), ctrlQ}));
     WT_CHECK(buttonBox.window == nullptr);
     CloseEverything();
 }
@@ -309,8 +281,10 @@ WT_CASE(ALabelWithALineBreakShowsOnTwoLines) {
     PLR_SetButtonBoxTitle(1, "Single");
     PLR_SetButtonBoxTitle(2, "not a button");
     UpdateWindow(buttonBox.window);
-    PumpFor(300);
     WT_CHECK_EQ(Label(0), std::string("Upper\nLower"));
+    // Read from the screen once the buttons have been painted there.
+    WaitUntil([] { return TextBands(buttonBox.buttons[0]) == 2 && TextBands(buttonBox.buttons[1]) == 1; },
+              WAIT_TIMEOUT_MS, PumpBriefly);
     WT_CHECK_EQ(TextBands(buttonBox.buttons[0]), 2);
     WT_CHECK_EQ(TextBands(buttonBox.buttons[1]), 1);
     CloseEverything();

@@ -1,8 +1,9 @@
 // Pictures dropped on the main window or named on its command line, and the main popup menu,
 // driven from another process.
-#include "probe_client.h"
+#include "tests/win/probe_client.h"
+#include "tests/win/win_input.h"
+#include "tests/win/wintest.h"
 #include "shell/command_ids.h"
-#include "wintest.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,11 +11,6 @@
 #include <vector>
 
 namespace {
-
-struct ProbeGuard {
-    Probe& probe;
-    ~ProbeGuard() { KillProbe(probe); }
-};
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -117,11 +113,9 @@ WT_CASE(PicturesOnTheCommandLineOpenAsIfDropped) {
     Probe probe;
     ProbeGuard guard{probe};
     WT_REQUIRE(StartProbe(probe, "returns", L"\"" + folder + L"my photo.png\" \"" + folder + L"notes.txt\""));
+    // The main thread opens them once its message loop runs, which may be after the probe's set-up.
     std::vector<std::string> slots;
-    for (int waited = 0; waited < 10000 && slots.empty(); waited += 100) {
-        Sleep(100);
-        slots = ProbeSlots(probe);
-    }
+    WT_REQUIRE(WaitUntil([&] { return !(slots = ProbeSlots(probe)).empty(); }));
     WT_REQUIRE(slots.size() == 1u);
     WT_CHECK_EQ(slots[0], SlotLine(0, 64, 48, PpmChecksum("chelsea_crop.ppm"), "000 my photo.png"));
     PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
@@ -172,24 +166,12 @@ WT_CASE(PopupGreysWhatCannotRunNow) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
-HWND VisiblePopupMenu() {
-    for (HWND menu = FindWindowW(L"#32768", nullptr); menu != nullptr;
-         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
-        if (IsWindowVisible(menu)) return menu;
-    return nullptr;
-}
-
 void RightClick(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     POINT point = {client.right / 2, client.bottom - 4};
     ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, inputs, sizeof inputs[0]);
+    SendRightClick(point);
 }
 
 WT_CASE(RightClickShowsThePopupUnlessAPickWaits) {
@@ -198,24 +180,19 @@ WT_CASE(RightClickShowsThePopupUnlessAPickWaits) {
     WT_REQUIRE(StartProbe(probe, "returns"));
     SetWindowPos(probe.mainWindow, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // fully on the screen
     SendMessageW(probe.mainWindow, WM_PROBE_SET_FLAGS, 0, 1);                           // a pick waits for clicks
+    LogMark mark = MarkLog(probe);
     RightClick(probe.mainWindow);
-    Sleep(500);
+    // The click has been handled, and no menu is shown: a shown menu keeps its handler running.
+    WT_REQUIRE(!WaitForLogLine(probe, "right click done", WAIT_TIMEOUT_MS, mark).empty());
     WT_CHECK(VisiblePopupMenu() == nullptr);
 
     SendMessageW(probe.mainWindow, WM_PROBE_SET_FLAGS, 0, 0);
+    mark = MarkLog(probe);
     RightClick(probe.mainWindow);
-    HWND menu = nullptr;
-    for (int waited = 0; waited < 3000 && menu == nullptr; waited += 50) {
-        Sleep(50);
-        menu = VisiblePopupMenu();
-    }
-    WT_CHECK(menu != nullptr);
-    INPUT escape[2] = {};
-    escape[0].type = escape[1].type = INPUT_KEYBOARD;
-    escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
-    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, escape, sizeof escape[0]);
-    Sleep(300);
+    WT_CHECK(WaitUntil([] { return VisiblePopupMenu() != nullptr; }));
+    WT_CHECK(WaitForLogLine(probe, "right click done", 0, mark).empty()); // still open
+    SendKey(VK_ESCAPE);
+    WT_CHECK(!WaitForLogLine(probe, "right click done", WAIT_TIMEOUT_MS, mark).empty());
     PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }

@@ -1,9 +1,9 @@
 // The stereo application end to end, driven as a user drives it: a picture dropped on the main
 // window, key S, clicks on the button box, the file dialog answered; observed through the image
 // slots' pixels, the windows and the text the application prints.
-#include "probe_client.h"
+#include "tests/win/probe_client.h"
+#include "tests/win/wintest.h"
 #include "shell/command_ids.h"
-#include "wintest.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,11 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct ProbeGuard {
-    Probe& probe;
-    ~ProbeGuard() { KillProbe(probe); }
-};
 
 enum Buttons {
     MINUS = 0,
@@ -42,15 +37,11 @@ bool StartApplication(Probe& probe) {
     return StartProbe(probe, "application") && !WaitForLogLine(probe, "printed Drop picture").empty();
 }
 
-// The lines logged after the last mark, so each check sees only what its own step caused.
-struct LogMark {
-    size_t lines;
-};
-LogMark Mark(const Probe& probe) { return {LogLines(probe).size()}; }
-
-std::vector<std::string> LinesSince(const Probe& probe, LogMark mark) {
-    std::vector<std::string> lines = LogLines(probe);
-    return std::vector<std::string>(lines.begin() + static_cast<long>(std::min(mark.lines, lines.size())), lines.end());
+int CountLinesSince(const Probe& probe, LogMark mark, const char* text) {
+    int count = 0;
+    for (const std::string& line : LinesSince(probe, mark))
+        count += line == text;
+    return count;
 }
 
 // What the application printed since the mark, one entry per PLR_Printf.
@@ -61,29 +52,35 @@ std::vector<std::string> PrintedSince(const Probe& probe, LogMark mark) {
     return printed;
 }
 
-bool WaitForPoll(const Probe& probe, LogMark mark, int timeoutMs = 15000) {
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        for (const std::string& line : LinesSince(probe, mark))
-            if (line == "poll") return true;
-        Sleep(20);
-    }
-    return false;
+// A pass of the poll loop began after the mark: whatever came before it has been done.
+bool WaitForPoll(const Probe& probe, LogMark mark) {
+    return !WaitForLogLine(probe, "poll", WAIT_TIMEOUT_MS, mark).empty();
+}
+
+// A pass took the button's presses, and the next pass began: its action has run.
+bool WaitForAction(const Probe& probe, LogMark mark, int button) {
+    std::string press = "press " + std::to_string(button) + " ";
+    return WaitUntil([&] {
+        bool pressed = false;
+        for (const std::string& line : LinesSince(probe, mark)) {
+            if (line.rfind(press, 0) == 0) pressed = true;
+            if (pressed && line == "poll") return true;
+        }
+        return false;
+    });
 }
 
 bool StartWithPicture(Probe& probe, const char* picture = "chelsea_crop.png") {
     if (!DropOnProbe(probe, {Picture(picture)})) return false;
-    LogMark mark = Mark(probe);
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'S', 1);
+    LogMark mark = MarkLog(probe);
+    PostKey(probe.mainWindow, 'S');
     return WaitForPoll(probe, mark);
 }
 
 // Waits until the run flags say the application is no longer running; returns the last report.
 std::string WaitUntilNotRunning(Probe& probe) {
     std::string flags;
-    for (int waited = 0; waited < 5000 && flags.find("running=0") == std::string::npos; waited += 100) {
-        Sleep(100);
-        flags = ReportFlags(probe);
-    }
+    WaitUntil([&] { return (flags = ReportFlags(probe)).find("running=0") != std::string::npos; });
     return flags;
 }
 
@@ -105,12 +102,12 @@ HWND Button(Probe& probe, int index) {
     return owner == probe.process.dwProcessId ? GetDlgItem(box, 3000 + index) : nullptr;
 }
 
-// Clicks a button and waits until the poll loop has come round after its action.
+// Clicks a button and waits until the poll loop has come round after its action; what the action
+// printed, or "(no action)" when it never ran.
 std::vector<std::string> Click(Probe& probe, int index) {
-    LogMark mark = Mark(probe);
+    LogMark mark = MarkLog(probe);
     PostMessageW(Button(probe, index), BM_CLICK, 0, 0);
-    Sleep(400); // the loop polls every 100 ms; the pictures here take a moment
-    WaitForPoll(probe, mark, 2000);
+    if (!WaitForAction(probe, mark, index)) return {"(no action)"};
     return PrintedSince(probe, mark);
 }
 
@@ -136,7 +133,7 @@ WT_CASE(StartMakesTheDepthMapTheViewPairAndTheAnaglyph) {
     Probe probe;
     ProbeGuard guard{probe};
     WT_REQUIRE(StartApplication(probe));
-    LogMark mark = Mark(probe);
+    LogMark mark = MarkLog(probe);
     WT_REQUIRE(StartWithPicture(probe));
     WT_CHECK(PrintedSince(probe, mark) == Texts({"S_map_modV\\n"}));
 
@@ -167,7 +164,7 @@ WT_CASE(StartMakesTheDepthMapTheViewPairAndTheAnaglyph) {
     std::map<std::string, std::string> golden = ReadGolden();
     for (int i = 0; i < 5; ++i)
         WT_CHECK_EQ(sums[i], golden[std::string("start.") + keys[i]]);
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
+    PostKey(probe.mainWindow, 'X');
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
@@ -218,13 +215,13 @@ WT_CASE(ButtonsChangeWhatTheySayAndNothingElse) {
     WT_CHECK(Click(probe, GAMMA_MINUS) == Texts({"gamma:0.900000\\n"}));
 
     // Two clicks before the loop polls run the action once.
-    LogMark mark = Mark(probe);
+    LogMark mark = MarkLog(probe);
     PostMessageW(Button(probe, SMOD_MINUS), BM_CLICK, 0, 0);
     PostMessageW(Button(probe, SMOD_MINUS), BM_CLICK, 0, 0);
-    Sleep(500);
-    WaitForPoll(probe, mark, 2000);
+    WT_REQUIRE(WaitForAction(probe, mark, SMOD_MINUS));
+    WT_CHECK_EQ(CountLinesSince(probe, mark, "press 10 count=2"), 1);
     WT_CHECK(PrintedSince(probe, mark) == Texts({"S_mod:9\\n"}));
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
+    PostKey(probe.mainWindow, 'X');
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
@@ -240,26 +237,11 @@ std::wstring WriteSmallDepthMap() {
 }
 
 std::string BlockSum(Probe& probe, int slot, int x, int y, int w, int h) {
-    LogMark mark = Mark(probe);
+    LogMark mark = MarkLog(probe);
     SendMessageW(probe.mainWindow, WM_PROBE_BLOCK, slot, x | y << 8 | w << 16 | static_cast<LPARAM>(h) << 24);
     for (const std::string& line : LinesSince(probe, mark))
         if (line.rfind("block ", 0) == 0) return line.substr(line.find("sum=") + 4);
     return "";
-}
-
-DWORD WINAPI AnswerDepthMapDialog(void* data) {
-    const std::wstring* path = static_cast<const std::wstring*>(data);
-    for (int waited = 0; waited < 10000; waited += 50) {
-        HWND dialog = FindWindowW(L"#32770", L"Select depth_map file");
-        if (dialog != nullptr && IsWindowVisible(dialog)) {
-            Sleep(200);
-            SendMessageW(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path->c_str()));
-            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            return 0;
-        }
-        Sleep(50);
-    }
-    return 1;
 }
 
 WT_CASE(LoadDrawsADepthMapFileOverTheTopLeftOfDepth) {
@@ -271,19 +253,19 @@ WT_CASE(LoadDrawsADepthMapFileOverTheTopLeftOfDepth) {
         return static_cast<unsigned>((x / 4) << 16 | (y * 2) << 8 | 20);
     });
     WT_REQUIRE(DropOnProbe(probe, {picture}));
-    LogMark started = Mark(probe);
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'S', 1);
+    LogMark started = MarkLog(probe);
+    PostKey(probe.mainWindow, 'S');
     WT_REQUIRE(WaitForPoll(probe, started));
-    std::wstring path = WriteSmallDepthMap();
     std::string rightBefore = BlockSum(probe, 1, 32, 0, 200, 64);
     std::string resultBefore = Sums(probe)[2];
-    HANDLE answer = CreateThread(nullptr, 0, AnswerDepthMapDialog, &path, 0, nullptr);
-    LogMark mark = Mark(probe);
+    FileDialogAnswer answer;
+    answer.title = L"Select depth_map file";
+    answer.fileName = WriteSmallDepthMap();
+    StartAnsweringFileDialog(&answer);
+    LogMark mark = MarkLog(probe);
     PostMessageW(Button(probe, LOAD), BM_CLICK, 0, 0);
-    WaitForSingleObject(answer, 15000);
-    CloseHandle(answer);
-    Sleep(500);
-    WaitForPoll(probe, mark, 3000);
+    WT_CHECK(FinishAnsweringFileDialog(&answer));
+    WT_REQUIRE(WaitForAction(probe, mark, LOAD));
     std::vector<std::string> printed = PrintedSince(probe, mark);
     WT_REQUIRE(printed.size() == 1u);
     WT_CHECK_EQ(printed[0].substr(0, 6), std::string("load: "));
@@ -297,7 +279,7 @@ WT_CASE(LoadDrawsADepthMapFileOverTheTopLeftOfDepth) {
     WT_CHECK_EQ(BlockSum(probe, 1, 0, 0, 32, 24), std::string(expectedText));
     WT_CHECK_EQ(BlockSum(probe, 1, 32, 0, 200, 64), rightBefore); // the rest of the old map stays
     WT_CHECK(Sums(probe)[2] != resultBefore);                     // the views were remade
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
+    PostKey(probe.mainWindow, 'X');
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
@@ -311,11 +293,11 @@ WT_CASE(BreakClosesTheFiveWindowsAndTheNextStartWorks) {
     WT_CHECK(flags.find("running=0") != std::string::npos);
     WT_CHECK(ProbeSlots(probe).empty());
     WT_CHECK((GetWindowLongPtrW(probe.mainWindow, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0);
-    LogMark mark = Mark(probe);
+    LogMark mark = MarkLog(probe);
     WT_REQUIRE(StartWithPicture(probe));
     WT_CHECK(PrintedSince(probe, mark) == Texts({"S_map_modV\\n"}));
     WT_CHECK_EQ(ProbeSlots(probe).size(), 5u);
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
+    PostKey(probe.mainWindow, 'X');
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
@@ -324,15 +306,15 @@ WT_CASE(StopEndsTheRunWithItsWindowsOpen) {
     ProbeGuard guard{probe};
     WT_REQUIRE(StartApplication(probe));
     WT_REQUIRE(StartWithPicture(probe));
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'C', 1);
+    PostKey(probe.mainWindow, 'C');
     std::string flags = WaitUntilNotRunning(probe);
     WT_CHECK_EQ(flags, std::string("flags start=0 running=0 stop=0 exit=0"));
     WT_CHECK_EQ(ProbeSlots(probe).size(), 5u);
-    LogMark mark = Mark(probe);
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'S', 1); // a later Start runs again on slot 0's picture
+    LogMark mark = MarkLog(probe);
+    PostKey(probe.mainWindow, 'S'); // a later Start runs again on slot 0's picture
     WT_CHECK(WaitForPoll(probe, mark));
     WT_CHECK(PrintedSince(probe, mark) == Texts({"S_map_modV\\n"}));
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
+    PostKey(probe.mainWindow, 'X');
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
@@ -354,30 +336,14 @@ WT_CASE(StartWithoutAPictureAsksForOne) {
     Probe probe;
     ProbeGuard guard{probe};
     WT_REQUIRE(StartApplication(probe));
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'S', 1);
-    HWND box = nullptr;
-    std::wstring text;
-    for (int waited = 0; waited < 10000 && text.empty(); waited += 50) {
-        Sleep(50);
-        for (HWND w = FindWindowW(L"#32770", L"Pause"); w != nullptr && text.empty();
-             w = FindWindowExW(nullptr, w, L"#32770", L"Pause")) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner != probe.process.dwProcessId) continue;
-            box = w;
-            for (HWND child = GetWindow(w, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t buffer[64] = {};
-                GetWindowTextW(child, buffer, 64);
-                if (wcslen(buffer) > 2) text = buffer;
-            }
-        }
-    }
+    PostKey(probe.mainWindow, 'S');
+    HWND box = WaitForMessageBox(probe.process.dwProcessId, L"Pause");
     WT_REQUIRE(box != nullptr);
-    WT_CHECK(text == L"\u753B\u50CF\u3092\u30C9\u30E9\u30C3\u30B0\u3057\u3066\u4E0B\u3055\u3044");
+    WT_CHECK(MessageBoxText(box) == L"\u753B\u50CF\u3092\u30C9\u30E9\u30C3\u30B0\u3057\u3066\u4E0B\u3055\u3044");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     std::string flags = WaitUntilNotRunning(probe);
     WT_CHECK(flags.find("running=0") != std::string::npos);
-    PostMessageW(probe.mainWindow, WM_KEYDOWN, 'X', 1);
+    PostKey(probe.mainWindow, 'X');
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 

@@ -3,7 +3,7 @@
 #include "imageops/imageops_win.h"
 #include "imageops/color_order.h"
 #include "textwin/text_windows_win.h"
-#include "wintest.h"
+#include "tests/win/wintest.h"
 #include "shell/pump_win.h"
 #include "shell/window_text_win.h"
 

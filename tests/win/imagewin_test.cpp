@@ -2,7 +2,9 @@
 #include "imagewin/image_block.h"
 #include "imagewin/image_windows_win.h"
 #include "imageops/color_order.h"
-#include "wintest.h"
+#include "tests/win/in_process.h"
+#include "tests/win/win_waits.h"
+#include "tests/win/wintest.h"
 #include "shell/pump_win.h"
 #include "shell/window_text_win.h"
 
@@ -139,7 +141,9 @@ WT_CASE(CreationGivesTitleSizePlaceAndBlackPixels) {
     CloseAllImages();
 }
 
-WT_CASE(ZoomFollowsTheRuleForTheseMetrics) {
+// The zoom rule's own cases are host tests; this checks that creation applies it with this
+// screen's metrics and gives the window the client size and title it computes.
+WT_CASE(CreationUsesTheZoomRuleWithTheScreensMetrics) {
     CloseAllImages();
     SizeLimits limits = ImageSizeLimits(1, ReadScreenMetrics());
     struct Case {
@@ -257,13 +261,17 @@ WT_CASE(DrawImageShowsThePixels) {
     WT_CHECK_EQ(PLR_DrawImage(1), 0);
     WT_CHECK_EQ(SwapRedBlue(GetPixel(imageSlots[1].windowDC, 5, 5)), 0xC08040u);
     // The screen shows it once the window system has flushed the window's surface.
-    Sleep(100);
-    PumpDialogMessages();
     POINT corner = {0, 0};
     ClientToScreen(imageSlots[1].window, &corner);
-    HDC screen = GetDC(nullptr);
-    ColorValue shown = SwapRedBlue(GetPixel(screen, corner.x + 5, corner.y + 5));
-    ReleaseDC(nullptr, screen);
+    ColorValue shown = 0;
+    WaitUntil(
+        [&] {
+            HDC screen = GetDC(nullptr);
+            shown = SwapRedBlue(GetPixel(screen, corner.x + 5, corner.y + 5));
+            ReleaseDC(nullptr, screen);
+            return shown == 0xC08040u;
+        },
+        WAIT_TIMEOUT_MS, PumpBriefly);
     WT_CHECK_EQ(shown, 0xC08040u);
     WT_CHECK_EQ(PLR_DrawImage(2), 1);
     CloseAllImages();
@@ -471,55 +479,27 @@ WT_CASE(NarrowEightBitImageSavesWithoutShiftedRows) {
 
 namespace {
 
-// Answers the next file dialog with the given title from another thread, as a user would: the
-// file name typed into the name box, then OK (or Cancel when no name is given).
-struct DialogAnswer {
-    const wchar_t* title;
-    const wchar_t* fileName;
-    wchar_t filterSeen[64];
-    bool answered;
-};
-
-DWORD WINAPI AnswerFileDialog(void* data) {
-    DialogAnswer* answer = static_cast<DialogAnswer*>(data);
-    for (int waited = 0; waited < 10000; waited += 50) {
-        HWND dialog = FindWindowW(L"#32770", answer->title);
-        if (dialog != nullptr && IsWindowVisible(dialog)) {
-            Sleep(200);
-            GetDlgItemTextW(dialog, 0x47C, answer->filterSeen, 64); // the name box, preset by the dialog's caller
-            if (answer->fileName == nullptr) {
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-            } else {
-                SetDlgItemTextW(dialog, 0x47C, answer->fileName);
-                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            }
-            answer->answered = true;
-            return 0;
-        }
-        Sleep(50);
-    }
-    return 1;
-}
-
-int RunOpenDialog(DialogAnswer* answer, char path[260]) {
-    HANDLE helper = CreateThread(nullptr, 0, AnswerFileDialog, answer, 0, nullptr);
+// The open dialog, answered from another thread as a user would (an empty name cancels).
+int RunOpenDialog(FileDialogAnswer* answer, char path[260]) {
+    answer->title = L"Load image file";
+    StartAnsweringFileDialog(answer);
     int result = PLR_OpenFileDialog("Load image file", path);
-    WaitForSingleObject(helper, 15000);
-    CloseHandle(helper);
+    FinishAnsweringFileDialog(answer);
     return result;
 }
 
 WT_CASE(OpenDialogReturnsThePathAndRemembersTheFolder) {
-    DialogAnswer cancel = {L"Load image file", nullptr, {}, false};
+    FileDialogAnswer cancel;
     char path[260] = "unchanged";
     WT_CHECK_EQ(RunOpenDialog(&cancel, path), 1);
     WT_CHECK(cancel.answered);
-    WT_CHECK(wcscmp(cancel.filterSeen, L"*.BMP;*.RLE;*.DIB") == 0); // the BMP filter is preselected
+    WT_CHECK(cancel.nameSeen == L"*.BMP;*.RLE;*.DIB"); // the BMP filter is preselected
     WT_CHECK_EQ(std::string(path), std::string("unchanged"));
 
     wchar_t chosen[260];
     NarrowToWide(DataPath("pal16.bmp").c_str(), chosen, 260);
-    DialogAnswer open = {L"Load image file", chosen, {}, false};
+    FileDialogAnswer open;
+    open.fileName = chosen;
     WT_CHECK_EQ(RunOpenDialog(&open, path), 0);
     WT_CHECK_EQ(std::string(path), DataPath("pal16.bmp"));
     char folder[MAX_PATH];

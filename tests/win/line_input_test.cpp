@@ -2,7 +2,9 @@
 // windows from another thread while the program thread reads.
 #include "textwin/key_queue.h"
 #include "textwin/text_windows_win.h"
-#include "wintest.h"
+#include "tests/win/in_process.h"
+#include "tests/win/win_input.h"
+#include "tests/win/wintest.h"
 #include "shell/pump_win.h"
 #include "shell/window_text_win.h"
 
@@ -17,63 +19,55 @@ void CloseAllTextWindows() {
     PumpDialogMessages();
 }
 
-// One step of typing: a message to a window, or something done from outside, after a pause.
-struct Keystroke {
-    HWND window;
-    UINT message; // WM_CHAR, WM_KEYDOWN; 0: clear lineInputOwner; 1: WM_CLOSE; 2: Ctrl+V by real input
-    WPARAM key;
-};
+bool Reading() { return runState.lineInputOwner.load() != 0; }
 
-struct Typist {
-    std::vector<Keystroke> keys;
-    HANDLE thread = nullptr;
-};
+// The reading loop has taken every queued unit and served any recall.
+bool KeysTaken() { return keyQueueRead.load() == keyQueueWrite.load() && recallRequest.load() == RECALL_NONE; }
 
-DWORD WINAPI TypeKeys(void* data) {
-    Typist* typist = static_cast<Typist*>(data);
-    for (const Keystroke& k : typist->keys) {
-        Sleep(40);
-        if (k.message == 0) {
-            runState.lineInputOwner = 0; // what Exit does first
-        } else if (k.message == 1) {
-            PostMessageW(k.window, WM_CLOSE, 0, 0);
-        } else if (k.message == 2) {
-            INPUT inputs[4] = {};
-            for (INPUT& input : inputs)
-                input.type = INPUT_KEYBOARD;
-            inputs[0].ki.wVk = inputs[3].ki.wVk = VK_CONTROL;
-            inputs[1].ki.wVk = inputs[2].ki.wVk = 'V';
-            inputs[2].ki.dwFlags = inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(4, inputs, sizeof inputs[0]);
-        } else {
-            PostMessageW(k.window, k.message, k.key, 1);
-        }
-    }
-    return 0;
+// Sent, not posted: when the call returns the window has queued it, so each key follows the last.
+InputStep Key(HWND window, UINT message, WPARAM key) {
+    return {Reading, [=] { SendMessageW(window, message, key, 1); }, KeysTaken};
 }
 
-void StartTyping(Typist* typist) { typist->thread = CreateThread(nullptr, 0, TypeKeys, typist, 0, nullptr); }
-
-void FinishTyping(Typist* typist) {
-    WaitForSingleObject(typist->thread, 10000);
-    CloseHandle(typist->thread);
-}
-
-std::vector<Keystroke> Chars(HWND window, const wchar_t* text) {
-    std::vector<Keystroke> keys;
+std::vector<InputStep> Chars(HWND window, const wchar_t* text) {
+    std::vector<InputStep> steps;
     for (const wchar_t* p = text; *p; ++p)
-        keys.push_back({window, WM_CHAR, static_cast<WPARAM>(*p)});
-    return keys;
+        steps.push_back(Key(window, WM_CHAR, static_cast<WPARAM>(*p)));
+    return steps;
 }
 
-std::string ReadTyped(const std::vector<Keystroke>& keys) {
-    Typist typist;
-    typist.keys = keys;
-    StartTyping(&typist);
+std::vector<InputStep> operator+(std::vector<InputStep> a, const std::vector<InputStep>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+InputStep EndInputAsExitDoes() {
+    return {Reading, [] { runState.lineInputOwner = 0; }, nullptr};
+}
+
+InputStep CloseWindow(int index) {
+    HWND window = textWindows[index].window;
+    return {Reading, [=] { PostMessageW(window, WM_CLOSE, 0, 0); }, [=] { return textWindows[index].inUse == 0; }};
+}
+
+// Ctrl+V by real input, to whichever window has the focus; done once the pasted units are taken.
+uint32_t pasteStart;
+InputStep PasteByKeyboard(uint32_t units) {
+    return {Reading,
+            [] {
+                pasteStart = keyQueueWrite.load();
+                SendKey('V', true);
+            },
+            [=] { return keyQueueWrite.load() - pasteStart >= units && KeysTaken(); }};
+}
+
+std::string ReadTyped(std::vector<InputStep> steps) {
+    InputPlayer player;
+    StartInput(&player, std::move(steps));
     char buffer[256] = "untouched";
     PLR_ReadLine(buffer);
-    FinishTyping(&typist);
-    return buffer;
+    bool played = FinishInput(&player, PumpBriefly);
+    return played ? buffer : std::string("(input not played) ") + buffer;
 }
 
 std::string StatusText() {
@@ -125,11 +119,8 @@ WT_CASE(UpArrowRecallsTheLastLineAfterWhatIsTyped) {
     WT_REQUIRE(PLR_OpenTextWindow(1, 0, 0, 400, 300) == 0);
     HWND window = textWindows[1].window;
     WT_CHECK_EQ(ReadTyped(Chars(window, L"ac\r")), std::string("ac"));
-    std::vector<Keystroke> keys = Chars(window, L"x");
-    keys.push_back({window, WM_KEYDOWN, VK_UP});
-    for (const Keystroke& k : Chars(window, L"y\r"))
-        keys.push_back(k);
-    WT_CHECK_EQ(ReadTyped(keys), std::string("xacy"));
+    std::vector<InputStep> keys = Chars(window, L"x") + std::vector<InputStep>{Key(window, WM_KEYDOWN, VK_UP)};
+    WT_CHECK_EQ(ReadTyped(keys + Chars(window, L"y\r")), std::string("xacy"));
     CloseAllTextWindows();
 }
 
@@ -150,11 +141,8 @@ WT_CASE(CtrlVPastesTheClipboardsFirstLine) {
     WT_REQUIRE(PLR_OpenTextWindow(1, 0, 0, 400, 300) == 0);
     HWND window = textWindows[1].window;
     WT_REQUIRE(SetClipboardUnicode(L"pasted\r\nsecond line"));
-    std::vector<Keystroke> keys = Chars(window, L"<");
-    keys.push_back({window, 2, 0});
-    for (const Keystroke& k : Chars(window, L">\r"))
-        keys.push_back(k);
-    WT_CHECK_EQ(ReadTyped(keys), std::string("<pasted>"));
+    std::vector<InputStep> keys = Chars(window, L"<") + std::vector<InputStep>{PasteByKeyboard(6)};
+    WT_CHECK_EQ(ReadTyped(keys + Chars(window, L">\r")), std::string("<pasted>"));
     CloseAllTextWindows();
 }
 
@@ -162,16 +150,12 @@ WT_CASE(InputEndedFromOutsideReturnsEmpty) {
     CloseAllTextWindows();
     WT_REQUIRE(PLR_OpenTextWindow(1, 0, 0, 400, 300) == 0);
     HWND window = textWindows[1].window;
-    std::vector<Keystroke> keys = Chars(window, L"abc");
-    keys.push_back({window, 0, 0}); // Exit
-    WT_CHECK_EQ(ReadTyped(keys), std::string(""));
+    WT_CHECK_EQ(ReadTyped(Chars(window, L"abc") + std::vector<InputStep>{EndInputAsExitDoes()}), std::string(""));
     WT_CHECK_EQ(StatusText(), StatusDepth());
     while (TakeKey() != 0) {
     }
 
-    keys = Chars(window, L"abc");
-    keys.push_back({window, 1, 0}); // the reading window is closed
-    WT_CHECK_EQ(ReadTyped(keys), std::string(""));
+    WT_CHECK_EQ(ReadTyped(Chars(window, L"abc") + std::vector<InputStep>{CloseWindow(1)}), std::string(""));
     WT_CHECK_EQ(textWindows[1].inUse, 0);
     WT_CHECK_EQ(runState.lineInputOwner.load(), 0);
 
@@ -203,15 +187,9 @@ WT_CASE(LineInputOnTheMainThreadReadsTheProgramThreadsWindow) {
         SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReadingMainProc)));
     mainThreadDone = 0;
     PostMessageW(shell.mainWindow, WM_READ_ON_MAIN_THREAD, 0, 0);
-    Typist typist;
-    typist.keys = Chars(textWindows[5].window, L"from here\r");
-    Sleep(100); // the main thread is reading by now
-    StartTyping(&typist);
-    for (int waited = 0; !mainThreadDone && waited < 10000; waited += 5) {
-        PumpDialogMessages(); // the program thread keeps its windows' keys flowing
-        Sleep(5);
-    }
-    FinishTyping(&typist);
+    // The keys go in once the main thread reads; the program thread keeps its windows' keys flowing.
+    WT_CHECK(PlayInput(Chars(textWindows[5].window, L"from here\r"), PumpBriefly));
+    WT_CHECK(WaitUntil([] { return mainThreadDone != 0; }, WAIT_TIMEOUT_MS, PumpBriefly));
     SetWindowLongPtrW(shell.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameworkProc));
     WT_CHECK(mainThreadDone);
     WT_CHECK_EQ(std::string(mainThreadLine), std::string("from here"));

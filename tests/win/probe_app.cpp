@@ -1,5 +1,5 @@
 // The probe: the framework with a test application whose AppMain behaves as the runner asks.
-#include "probe_hook.h"
+#include "tests/win/probe_hook.h"
 #include "pelori.h"
 
 #include <windows.h>

@@ -1,6 +1,9 @@
-#include "probe_client.h"
+#include "tests/win/probe_client.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -21,26 +24,7 @@ std::wstring NewLogPath() {
     return std::wstring(folder) + name;
 }
 
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
-}
-
 } // namespace
-
-std::string WindowClassName(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return Narrow(name);
-}
-
-std::string WindowText(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return Narrow(text);
-}
 
 HWND FindMainWindowOf(DWORD processId) {
     struct Search {
@@ -77,12 +61,15 @@ bool LaunchProbe(Probe& probe, const char* mode, const std::wstring& arguments) 
 }
 
 bool StartProbe(Probe& probe, const char* mode, const std::wstring& arguments) {
-    const int timeoutMs = 15000;
     if (!LaunchProbe(probe, mode, arguments)) return false;
-    if (WaitForLogLine(probe, "setup", timeoutMs).empty()) return false;
+    if (WaitForLogLine(probe, "setup").empty()) return false;
     probe.mainWindow = FindMainWindowOf(probe.process.dwProcessId);
     return probe.mainWindow != nullptr;
 }
+
+ProbeGuard::~ProbeGuard() { KillProbe(probe); }
+
+void PostKey(HWND window, WPARAM key) { PostMessageW(window, WM_KEYDOWN, key, 1); }
 
 std::string ReadProbeLog(const Probe& probe) {
     HANDLE file =
@@ -114,23 +101,44 @@ int CountLogLines(const Probe& probe, const char* prefix) {
     return count;
 }
 
-std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        for (const std::string& line : LogLines(probe))
-            if (line.rfind(prefix, 0) == 0) return line;
-        Sleep(20);
-    } while (GetTickCount() - start < static_cast<DWORD>(timeoutMs));
-    return "";
+int LogNumber(const std::string& line, const char* key) {
+    size_t at = line.find(key);
+    return at == std::string::npos ? -999 : std::atoi(line.c_str() + at + std::strlen(key));
 }
 
+LogMark MarkLog(const Probe& probe) { return {LogLines(probe).size()}; }
+
+std::vector<std::string> LinesSince(const Probe& probe, LogMark mark) {
+    std::vector<std::string> lines = LogLines(probe);
+    return std::vector<std::string>(lines.begin() + static_cast<long>(std::min(mark.lines, lines.size())), lines.end());
+}
+
+std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs, LogMark mark) {
+    std::string found;
+    WaitUntil(
+        [&] {
+            for (const std::string& line : LinesSince(probe, mark))
+                if (line.rfind(prefix, 0) == 0) {
+                    found = line;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+// The report is logged while the sent message is handled, so it is in the log when SendMessage returns.
 std::string ReportFlags(Probe& probe) {
-    int before = CountLogLines(probe, "flags");
+    LogMark mark = MarkLog(probe);
     SendMessageW(probe.mainWindow, WM_PROBE_REPORT, 0, 0);
-    std::vector<std::string> flags;
-    for (const std::string& line : LogLines(probe))
-        if (line.rfind("flags", 0) == 0) flags.push_back(line);
-    return static_cast<int>(flags.size()) > before ? flags.back() : "";
+    return WaitForLogLine(probe, "flags", 0, mark);
+}
+
+std::string WaitForFlags(Probe& probe, const std::string& flags) {
+    std::string last;
+    WaitUntil([&] { return (last = ReportFlags(probe)) == flags; });
+    return last;
 }
 
 DWORD WaitForProbeExit(Probe& probe, int timeoutMs) {
@@ -156,13 +164,9 @@ bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeo
         list += path + L'\0';
     list += L'\0';
     COPYDATASTRUCT data = {PROBE_DROP_TAG, static_cast<DWORD>(list.size() * sizeof(wchar_t)), &list[0]};
-    int before = CountLogLines(probe, "drop done");
+    LogMark mark = MarkLog(probe);
     SendMessageW(probe.mainWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        if (CountLogLines(probe, "drop done") > before) return true;
-        Sleep(20);
-    }
-    return false;
+    return !WaitForLogLine(probe, "drop done", timeoutMs, mark).empty();
 }
 
 std::vector<std::string> ProbeSlots(Probe& probe) {

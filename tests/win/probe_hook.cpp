@@ -1,7 +1,7 @@
 // The probe's hook: a subclass of the main window that logs what happens on the main thread and
 // answers the runner's messages, and the log the runner reads.
-#include "probe_hook.h"
-#include "probe_protocol.h"
+#include "tests/win/probe_hook.h"
+#include "tests/win/probe_protocol.h"
 #include "shell/clock.h"
 #include "shell/command_ids.h"
 #include "shell/request.h"
@@ -229,6 +229,16 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return result;
     }
     case WM_DESTROY: LogDestroyed(window); break;
+    // The frame drag's modal loop, so the runner can tell when it has begun and ended.
+    case WM_ENTERSIZEMOVE: ProbeLog("size move begins"); break;
+    case WM_EXITSIZEMOVE: ProbeLog("size move ends"); break;
+    case WM_RBUTTONDOWN:
+    case WM_NCRBUTTONDOWN: {
+        // Logged once the framework is done with the click: after the popup menu, if one opened.
+        LRESULT result = CallWindowProcW(frameworkMainProc, window, message, wParam, lParam);
+        ProbeLog("right click done");
+        return result;
+    }
     }
     return CallWindowProcW(frameworkMainProc, window, message, wParam, lParam);
 }

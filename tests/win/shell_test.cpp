@@ -1,28 +1,14 @@
 // The shell under Wine: real processes, driven through their windows with posted and sent
 // messages and synthetic input, observed through windows, log lines and exit codes.
-#include "probe_client.h"
+#include "tests/win/probe_client.h"
+#include "tests/win/win_input.h"
+#include "tests/win/wintest.h"
 #include "shell/command_ids.h"
 #include "shell/main_geometry.h"
-#include "wintest.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
-
-// Ends the probe when the case ends, passed or not.
-struct ProbeGuard {
-    Probe& probe;
-    ~ProbeGuard() { KillProbe(probe); }
-};
-
-int LogNumber(const std::string& line, const char* key) {
-    size_t at = line.find(key);
-    return at == std::string::npos ? -999 : std::atoi(line.c_str() + at + std::strlen(key));
-}
-
-void PostKey(HWND window, WPARAM key) { PostMessageW(window, WM_KEYDOWN, key, 1); }
 
 WT_CASE(MainWindowClassPlacementAndLook) {
     Probe probe;
@@ -90,22 +76,14 @@ WT_CASE(DraggingTheFrameKeepsTheSize) {
     SetWindowPos(window, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // fully on the screen
     RECT before;
     GetWindowRect(window, &before);
-    int x = before.right - 2, y = (before.top + before.bottom) / 2;
-    SetCursorPos(x, y);
-    INPUT inputs[4] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE;
-    inputs[1].mi.dx = 40;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE;
-    inputs[2].mi.dx = 40;
-    inputs[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    for (INPUT& input : inputs) {
-        SendInput(1, &input, sizeof input);
-        Sleep(100);
-    }
-    Sleep(300);
+    SetCursorPos(before.right - 2, (before.top + before.bottom) / 2);
+    LogMark mark = MarkLog(probe);
+    SendMouseFlags(MOUSEEVENTF_LEFTDOWN);
+    WT_REQUIRE(!WaitForLogLine(probe, "size move begins", WAIT_TIMEOUT_MS, mark).empty());
+    SendMouseFlags(MOUSEEVENTF_MOVE, 40);
+    SendMouseFlags(MOUSEEVENTF_MOVE, 40);
+    SendMouseFlags(MOUSEEVENTF_LEFTUP);
+    WT_REQUIRE(!WaitForLogLine(probe, "size move ends", WAIT_TIMEOUT_MS, mark).empty());
     RECT after;
     GetWindowRect(window, &after);
     WT_CHECK_EQ(after.right - after.left, before.right - before.left);
@@ -122,24 +100,25 @@ WT_CASE(StartRunsAppMainOnceAndStopOnlyRaisesTheFlag) {
     PostKey(window, 'S');
     PostKey(window, 'S');
     WT_REQUIRE(!WaitForLogLine(probe, "appmain begin").empty());
-    PostMessageW(window, WM_COMMAND, CMD_START, 0); // ignored while AppMain runs
-    Sleep(200);
-    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 1);
+    // Sent, so the main window has handled it when the call returns: Start is ignored while AppMain runs.
+    SendMessageW(window, WM_COMMAND, CMD_START, 0);
     WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=1 stop=0 exit=0"));
+    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 1);
 
     PostKey(window, 'C');
     WT_REQUIRE(!WaitForLogLine(probe, "appmain end").empty());
-    Sleep(50);
-    WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=0 stop=0 exit=0"));
+    // The program thread clears running just after AppMain has returned.
+    WT_CHECK_EQ(WaitForFlags(probe, "flags start=0 running=0 stop=0 exit=0"),
+                std::string("flags start=0 running=0 stop=0 exit=0"));
     WT_CHECK((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0);
 
-    PostMessageW(window, WM_COMMAND, CMD_STOP, 0); // outside AppMain: only the flag
-    Sleep(50);
+    SendMessageW(window, WM_COMMAND, CMD_STOP, 0); // outside AppMain: only the flag
     WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=0 stop=1 exit=0"));
     WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 1);
 
-    PostMessageW(window, WM_COMMAND, CMD_START, 0); // the next Start clears it
-    Sleep(200);
+    LogMark restart = MarkLog(probe);
+    SendMessageW(window, WM_COMMAND, CMD_START, 0); // the next Start clears it
+    WT_REQUIRE(!WaitForLogLine(probe, "appmain begin", WAIT_TIMEOUT_MS, restart).empty());
     WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 2);
     WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=1 stop=0 exit=0"));
     WT_CHECK((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0);
@@ -223,23 +202,11 @@ WT_CASE(CtrlWAndCtrlVPostTheirCommands) {
     ProbeGuard guard{probe};
     WT_REQUIRE(StartProbe(probe, "returns"));
     SetForegroundWindow(probe.mainWindow);
-    Sleep(200);
-    WORD keys[][2] = {{VK_CONTROL, 'W'}, {VK_CONTROL, 'V'}};
-    for (auto& pair : keys) {
-        INPUT inputs[4] = {};
-        for (INPUT& input : inputs)
-            input.type = INPUT_KEYBOARD;
-        inputs[0].ki.wVk = pair[0];
-        inputs[1].ki.wVk = pair[1];
-        inputs[2].ki.wVk = pair[1];
-        inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs[3].ki.wVk = pair[0];
-        inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(4, inputs, sizeof inputs[0]);
-        Sleep(200);
-    }
-    WT_CHECK(!WaitForLogLine(probe, "command 1045", 3000).empty());
-    WT_CHECK(!WaitForLogLine(probe, "command 1026", 3000).empty());
+    WT_REQUIRE(WaitUntil([&] { return GetForegroundWindow() == probe.mainWindow; })); // activation is async
+    SendKey('W', true);
+    WT_CHECK(!WaitForLogLine(probe, "command 1045").empty());
+    SendKey('V', true);
+    WT_CHECK(!WaitForLogLine(probe, "command 1026").empty());
     WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 0); // no plain W or V action
     PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
@@ -270,13 +237,11 @@ WT_CASE(TextWindowRequestsOpenOnceAtTheDefaultSize) {
     WT_CHECK_EQ(client.bottom, 300);
 
     SetForegroundWindow(probe.mainWindow);
-    Sleep(100);
+    WT_REQUIRE(WaitUntil([&] { return GetForegroundWindow() == probe.mainWindow; })); // activation is async
     SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 4, 0);
     WT_CHECK_EQ(CountLogLines(probe, "text window served=0"), 1); // nothing filed
     WT_CHECK_EQ(CountWindows(L"plr_twi", L"TextWindow 4"), 1);
-    for (int waited = 0; GetForegroundWindow() != text && waited < 2000; waited += 50)
-        Sleep(50); // activation is async
-    WT_CHECK(GetForegroundWindow() == text);
+    WT_CHECK(WaitUntil([&] { return GetForegroundWindow() == text; }));
 
     SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 256, 0); // filed and served, opens nothing
     WT_CHECK_EQ(CountLogLines(probe, "text window served=1"), 2);
@@ -320,23 +285,6 @@ WT_CASE(ButtonBoxRequestsReplaceTheBox) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
-HWND FindMessageBoxOf(DWORD processId) {
-    for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
-         box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(box, &owner);
-        if (owner == processId) return box;
-    }
-    return nullptr;
-}
-
-std::string MessageBoxText(HWND box) {
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        if (WindowClassName(child) == "Static" && !WindowText(child).empty()) text = WindowText(child);
-    return text;
-}
-
 WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
     Probe probes[10];
     struct Guards {
@@ -356,15 +304,10 @@ WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
     Probe eleventh;
     ProbeGuard guard{eleventh};
     WT_REQUIRE(LaunchProbe(eleventh, "returns"));
-    // The box is found as soon as it exists; its texts follow while the dialog is being built.
-    HWND box = nullptr;
-    for (int waited = 0; waited < 10000 && (box == nullptr || MessageBoxText(box).empty()); waited += 50) {
-        Sleep(50);
-        box = FindMessageBoxOf(eleventh.process.dwProcessId);
-    }
+    HWND box = WaitForMessageBox(eleventh.process.dwProcessId, nullptr);
     WT_REQUIRE(box != nullptr);
     WT_CHECK_EQ(WindowText(box), std::string("PELORI"));
-    WT_CHECK_EQ(MessageBoxText(box), std::string("Over instance limit!"));
+    WT_CHECK(MessageBoxText(box) == L"Over instance limit!");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     WT_CHECK_EQ(WaitForProbeExit(eleventh), 1ul);
     WT_CHECK_EQ(ReadProbeLog(eleventh), std::string("")); // the application never started

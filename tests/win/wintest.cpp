@@ -1,5 +1,6 @@
-#include "wintest.h"
+#include "tests/win/wintest.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <type_traits>
 
@@ -16,8 +17,19 @@ bool currentFailed;
 
 } // namespace
 
+// Registration runs before main: a case that cannot be registered ends the program at once, so it
+// is never silently missing from a run.
 int RegisterWinTest(const char* name, WinTestFunction function) {
-    if (caseCount < static_cast<int>(std::extent<decltype(cases)>::value)) cases[caseCount++] = {name, function};
+    for (int i = 0; i < caseCount; ++i)
+        if (std::strcmp(cases[i].name, name) == 0) {
+            std::fprintf(stderr, "wintest: the case %s is registered twice\n", name);
+            std::abort();
+        }
+    if (caseCount == static_cast<int>(std::extent<decltype(cases)>::value)) {
+        std::fprintf(stderr, "wintest: no room for the case %s; raise the size of the case table\n", name);
+        std::abort();
+    }
+    cases[caseCount++] = {name, function};
     return caseCount;
 }
 
