@@ -2,6 +2,7 @@
 // as Start creates them. Time is milliseconds per run; the counter is pixels per second.
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
+#include "tests/support/test_images.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,34 +56,20 @@ int ReadPpm(const char* path, Photo* photo) {
     return result;
 }
 
-std::vector<uint32_t> storage[5];
-
-void OpenSlot(int slot, int width, int height) {
-    storage[slot].assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    ImageSlot& image = imageSlots[slot];
-    image = {};
-    image.inUse = 1;
-    image.bitDepth = 32;
-    image.width = image.displayWidth = width;
-    image.height = image.displayHeight = height;
-    image.zoom = 100;
-    pixels32[slot] = storage[slot].data();
-}
-
 // Slots 0 to 4 as Start makes them, the photo in slot 0 scaled by nearest neighbour, and every
 // step's input in place: tables, depth map and view pair.
 void SetUpSlots(const Photo& photo) {
-    OpenSlot(0, BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(1, BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(2, 2 * BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(3, BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(4, PLOT_SIZE, PLOT_SIZE);
+    OpenTestImage(0, 32, BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(1, 32, BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(2, 32, 2 * BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(3, 32, BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(4, 32, PLOT_SIZE, PLOT_SIZE);
     for (size_t y = 0; y < BENCH_HEIGHT; ++y) {
         size_t sourceY = y * static_cast<size_t>(photo.height) / BENCH_HEIGHT;
         for (size_t x = 0; x < BENCH_WIDTH; ++x) {
             size_t sourceX = x * static_cast<size_t>(photo.width) / BENCH_WIDTH;
             const uint8_t* rgb = &photo.rgb[(sourceY * static_cast<size_t>(photo.width) + sourceX) * 3];
-            storage[0][y * BENCH_WIDTH + x] = static_cast<uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+            pixels32[0][y * BENCH_WIDTH + x] = static_cast<uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
         }
     }
     MakeGammaTable();

@@ -2,13 +2,13 @@
 #include "imageops/image_font.h"
 #include "imagewin/image_slots.h"
 #include "plr_imageops.h"
+#include "tests/support/test_images.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,39 +17,11 @@ namespace {
 
 typedef std::vector<std::pair<int, int>> Points; // (x, y), listed row by row
 
-// One image at a time in slot 0, backed by a heap block of exactly its size, so that the
-// sanitizer reports any access past it. Drawing state starts as at program start.
+// One image at a time in slot 0, the current image. Drawing state starts as at program start.
 struct DrawingTest : testing::Test {
-    std::unique_ptr<uint32_t[]> words;
-    std::unique_ptr<uint8_t[]> bytes;
-
-    void Open(int bitDepth, int width, int height) {
-        Close();
-        ImageSlot& image = imageSlots[0];
-        image.inUse = 1;
-        image.bitDepth = bitDepth;
-        image.width = width;
-        image.height = height;
-        size_t count = static_cast<size_t>(ImageRowBytes(image)) * height;
-        if (bitDepth == 32)
-            words.reset(new uint32_t[count / 4]());
-        else
-            bytes.reset(new uint8_t[count]());
-        pixels32[0] = words.get();
-        pixels8[0] = bytes.get();
+    static void Open(int bitDepth, int width, int height) {
+        OpenTestImage(0, bitDepth, width, height);
         currentImage = 0;
-    }
-    void Close() {
-        imageSlots[0] = {};
-        ForgetImageStorage(0);
-        words.reset();
-        bytes.reset();
-    }
-    void Fill(ColorValue value) {
-        const ImageSlot& image = imageSlots[0];
-        for (int y = 0; y < image.height; ++y)
-            for (int x = 0; x < image.width; ++x)
-                PLR_PutPixel(x, y, value);
     }
     std::vector<ColorValue> Snapshot() {
         std::vector<ColorValue> values;
@@ -66,15 +38,13 @@ struct DrawingTest : testing::Test {
         return points;
     }
     void SetUp() override {
+        CloseTestImages();
         penX = penY = 0;
         drawingColor = 0xFFFFFF;
         plr_tc = 0;
         textCursorX = textCursorY = textLeftMargin = 0;
     }
-    void TearDown() override {
-        Close();
-        currentImage = 0;
-    }
+    void TearDown() override { CloseTestImages(); }
 };
 
 Points Sorted(Points points) {
@@ -293,7 +263,7 @@ TEST_F(DrawingTest, FloodFillDoesNothingWhereTheColourIsAlreadyThere) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Open(c.bitDepth, 4, 3);
-        Fill(c.pixel);
+        FillTestImage(0, c.pixel);
         PLR_PutPixel(3, 2, 0x07);
         penX = penY = -9;
         drawingColor = c.color;
@@ -314,7 +284,7 @@ TEST_F(DrawingTest, FloodFillOfEightBitImagesWritesTheLowByte) {
 
 TEST_F(DrawingTest, FloodFillOfAllOnesWordsStaysInside) {
     Open(32, 6, 4);
-    Fill(0xFFFFFFFF);
+    FillTestImage(0, 0xFFFFFFFF);
     PLR_FloodFill(2, 2);
     EXPECT_EQ(PointsWith(0xFFFFFF).size(), 24u);
 }
@@ -370,7 +340,7 @@ TEST_F(DrawingTest, FontTable) {
 
 TEST_F(DrawingTest, CharacterAStandsOnTheBaseline) {
     Open(32, 30, 30);
-    Fill(0x010101);
+    FillTestImage(0, 0x010101);
     plr_tc = 0xFF0000;
     textCursorX = 10;
     textCursorY = 20;
