@@ -93,6 +93,11 @@ TEST_F(DrawingTest, RectOutlineInDrawingColourEndsAtTheFirstCorner) {
     EXPECT_EQ(penY, 3);
 }
 
+char BorderOrFill(ColorValue value) {
+    if (value == 0xB) return 'b';
+    return value == 0xF ? 'f' : '.';
+}
+
 TEST_F(DrawingTest, BoxFillsOnlyAnInsideAtLeastOnePixelWide) {
     struct Case {
         const char* name;
@@ -108,15 +113,7 @@ TEST_F(DrawingTest, BoxFillsOnlyAnInsideAtLeastOnePixelWide) {
         SCOPED_TRACE(c.name);
         Open(32, 5, 4);
         PLR_DrawBox(c.x0, c.y0, c.x1, c.y1, 0xB, 0xF);
-        std::string image;
-        for (int y = 0; y < 4; ++y) {
-            for (int x = 0; x < 5; ++x) {
-                ColorValue value = PLR_GetPixel(x, y);
-                image += value == 0xB ? 'b' : value == 0xF ? 'f' : '.';
-            }
-            image += '|';
-        }
-        EXPECT_EQ(image, c.expected);
+        EXPECT_EQ(ImageAsText(5, 4, BorderOrFill), c.expected);
     }
 }
 
@@ -159,14 +156,9 @@ TEST_F(DrawingTest, FilledDiscSpansItsOutlineRowByRow) {
     Open(32, 11, 11);
     drawingColor = 0x808080;
     PLR_FillCircle(3, 5, 5);
-    std::string rows;
-    for (int y = 0; y < 11; ++y) {
-        for (int x = 0; x < 11; ++x)
-            rows += PLR_GetPixel(x, y) ? '#' : '.';
-        rows += '|';
-    }
-    EXPECT_EQ(rows, "...........|...........|....###....|...#####...|..#######..|..#######..|..#######..|"
-                    "...#####...|....###....|...........|...........|");
+    EXPECT_EQ(ImageAsText(11, 11, [](ColorValue value) { return value ? '#' : '.'; }),
+              "...........|...........|....###....|...#####...|..#######..|..#######..|..#######..|"
+              "...#####...|....###....|...........|...........|");
     for (int r : {1, 3, 6}) {
         SCOPED_TRACE(r);
         Open(32, 15, 15);
@@ -231,6 +223,11 @@ TEST_F(DrawingTest, XorShapesDrawnTwiceRestoreTheImage) {
 
 // ---- Flood fill ----
 
+char FillOrWall(ColorValue value) {
+    if (value == 0x00FF00) return 'f';
+    return value == 1 ? '#' : '.';
+}
+
 TEST_F(DrawingTest, FloodFillStopsAtOtherValues) {
     Open(32, 7, 5);
     drawingColor = 0x00FF00;
@@ -240,15 +237,7 @@ TEST_F(DrawingTest, FloodFillStopsAtOtherValues) {
     PLR_DrawLine(1, 1, 0, 1, 4);
     PLR_DrawLine(1, 5, 0, 5, 4);
     PLR_FloodFill(3, 2);
-    std::string rows;
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            ColorValue value = PLR_GetPixel(x, y);
-            rows += value == 0x00FF00 ? 'f' : value == 1 ? '#' : '.';
-        }
-        rows += '|';
-    }
-    EXPECT_EQ(rows, ".#####.|.#fff#.|.#fff#.|.#fff#.|.#####.|");
+    EXPECT_EQ(ImageAsText(7, 5, FillOrWall), ".#####.|.#fff#.|.#fff#.|.#fff#.|.#####.|");
 }
 
 TEST_F(DrawingTest, FloodFillDoesNothingWhereTheColourIsAlreadyThere) {

@@ -9,7 +9,6 @@
 
 #include <climits>
 #include <cstring>
-#include <string>
 #include <vector>
 
 namespace {
@@ -148,6 +147,9 @@ TEST_F(PixelTest, ClearImageZeroesTheGivenSlotIncludingRowPadding) {
     EXPECT_EQ(PLR_ClearImage(8), 1);
 }
 
+// The block column a value 0x30 + column stands for; '.' for 0, a pixel left untouched.
+char BlockColumn(ColorValue value) { return value ? static_cast<char>('0' + value - 0x30) : '.'; }
+
 // Source blocks are exactly w x h, so a read of a skipped source pixel past them is reported.
 TEST_F(PixelTest, PutBlockWritesOnlyWhatLandsInside) {
     struct Case {
@@ -172,15 +174,7 @@ TEST_F(PixelTest, PutBlockWritesOnlyWhatLandsInside) {
             EXPECT_EQ(
                 PLR_PutBlock(bitDepth == 32 ? static_cast<const void*>(words.data()) : bytes.data(), c.x0, c.w, c.h),
                 0);
-            std::string image;
-            for (int y = 0; y < 2; ++y) {
-                for (int x = 0; x < 4; ++x) {
-                    ColorValue value = PLR_GetPixel(x, y);
-                    image += value ? static_cast<char>('0' + value - 0x30) : '.';
-                }
-                image += '|';
-            }
-            EXPECT_EQ(image, c.expected);
+            EXPECT_EQ(ImageAsText(4, 2, BlockColumn), c.expected);
             CloseTestImage(9);
         }
     }

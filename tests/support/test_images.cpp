@@ -54,3 +54,13 @@ void FillTestImage(int slot, ColorValue value) {
                 pixels8[slot][y * rowBytes + x] = static_cast<uint8_t>(value);
         }
 }
+
+std::string ImageAsText(int width, int height, char (*symbol)(ColorValue value)) {
+    std::string text;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            text += symbol(PLR_GetPixel(x, y));
+        text += '|';
+    }
+    return text;
+}
