@@ -94,10 +94,7 @@ void RunStep(benchmark::State& state, void (*step)(), double pixels) {
 }
 
 void Register(const char* name, void (*step)(), double pixels) {
-    benchmark::RegisterBenchmark(name, RunStep, step, pixels)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->MinTime(2.0);
+    benchmark::RegisterBenchmark(name, RunStep, step, pixels)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 } // namespace
@@ -124,8 +121,14 @@ int main(int argc, char** argv) {
     Register("MakeSMapMod", MakeSMapMod, picture);
     Register("ShowInterlace1", ShowInterlace1, picture);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    // Two seconds a step unless the command line says otherwise: a later flag overrides an earlier
+    // one, whereas a MinTime set on each benchmark would override the command line.
+    std::vector<char*> args(argv, argv + argc);
+    char defaultMinTime[] = "--benchmark_min_time=2";
+    args.insert(args.begin() + 1, defaultMinTime);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
