@@ -2,6 +2,7 @@
 // as Start creates them. Time is milliseconds per run; the counter is pixels per second.
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
+#include "tests/support/test_images.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,34 +56,20 @@ int ReadPpm(const char* path, Photo* photo) {
     return result;
 }
 
-std::vector<uint32_t> storage[5];
-
-void OpenSlot(int slot, int width, int height) {
-    storage[slot].assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    ImageSlot& image = imageSlots[slot];
-    image = {};
-    image.inUse = 1;
-    image.bitDepth = 32;
-    image.width = image.displayWidth = width;
-    image.height = image.displayHeight = height;
-    image.zoom = 100;
-    pixels32[slot] = storage[slot].data();
-}
-
 // Slots 0 to 4 as Start makes them, the photo in slot 0 scaled by nearest neighbour, and every
 // step's input in place: tables, depth map and view pair.
 void SetUpSlots(const Photo& photo) {
-    OpenSlot(0, BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(1, BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(2, 2 * BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(3, BENCH_WIDTH, BENCH_HEIGHT);
-    OpenSlot(4, PLOT_SIZE, PLOT_SIZE);
+    OpenTestImage(0, 32, BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(1, 32, BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(2, 32, 2 * BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(3, 32, BENCH_WIDTH, BENCH_HEIGHT);
+    OpenTestImage(4, 32, PLOT_SIZE, PLOT_SIZE);
     for (size_t y = 0; y < BENCH_HEIGHT; ++y) {
         size_t sourceY = y * static_cast<size_t>(photo.height) / BENCH_HEIGHT;
         for (size_t x = 0; x < BENCH_WIDTH; ++x) {
             size_t sourceX = x * static_cast<size_t>(photo.width) / BENCH_WIDTH;
             const uint8_t* rgb = &photo.rgb[(sourceY * static_cast<size_t>(photo.width) + sourceX) * 3];
-            storage[0][y * BENCH_WIDTH + x] = static_cast<uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+            pixels32[0][y * BENCH_WIDTH + x] = static_cast<uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
         }
     }
     MakeGammaTable();
@@ -107,10 +94,7 @@ void RunStep(benchmark::State& state, void (*step)(), double pixels) {
 }
 
 void Register(const char* name, void (*step)(), double pixels) {
-    benchmark::RegisterBenchmark(name, RunStep, step, pixels)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->MinTime(2.0);
+    benchmark::RegisterBenchmark(name, RunStep, step, pixels)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 } // namespace
@@ -137,8 +121,14 @@ int main(int argc, char** argv) {
     Register("MakeSMapMod", MakeSMapMod, picture);
     Register("ShowInterlace1", ShowInterlace1, picture);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    // Two seconds a step unless the command line says otherwise: a later flag overrides an earlier
+    // one, whereas a MinTime set on each benchmark would override the command line.
+    std::vector<char*> args(argv, argv + argc);
+    char defaultMinTime[] = "--benchmark_min_time=2";
+    args.insert(args.begin() + 1, defaultMinTime);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -1,8 +1,8 @@
 #include "app/buttons.h"
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
-
-#include "app_doubles.h"
+#include "tests/support/test_images.h"
+#include "tests/support/window_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ int ButtonNamed(const char* label) {
 struct ButtonFixture : testing::Test {
     StereoParameters saved = stereo;
     void SetUp() override {
-        printed.clear();
+        ResetWindowDoubles();
         OpenTestImage(0, 32, 128, 8);
         OpenTestImage(1, 32, 128, 8);
         OpenTestImage(2, 32, 256, 8);
@@ -32,8 +32,7 @@ struct ButtonFixture : testing::Test {
     void TearDown() override {
         stereo = saved;
         CloseTestImages();
-        dialogAnswer = nullptr;
-        loadResult = 0;
+        ResetWindowDoubles();
     }
     std::string Press(const char* label) {
         printed.clear();

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 int64_t fakeCount;
@@ -54,10 +57,44 @@ TEST(ClockMsFromCount, KeepsTheLow32BitsOfTheMilliseconds) {
     EXPECT_EQ(ClockMsFromCount(35795450, 1000.0 / 3579545.0), 10000u);
 }
 
+typedef std::chrono::steady_clock Steady;
+
+double MsBetween(Steady::time_point from, Steady::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Reads ClockMs until it has moved at least minimum on from start, or the deadline passes;
+// the last reading.
+uint32_t ReadUntilAdvanced(uint32_t start, uint32_t minimum, Steady::time_point deadline) {
+    uint32_t reading = ClockMs();
+    while (reading - start < minimum && Steady::now() < deadline) {
+        std::this_thread::yield();
+        reading = ClockMs();
+    }
+    return reading;
+}
+
+// The deadline is only there to end the wait for a stuck clock; a working one moves within 1 ms.
 TEST(ClockMs, DefaultSourceAdvances) {
+    uint32_t start = ClockMs();
+    uint32_t reading = ReadUntilAdvanced(start, 1, Steady::now() + std::chrono::seconds(5));
+    EXPECT_NE(reading, start) << "the clock did not move in 5 s";
+}
+
+// Each ClockMs reading is bracketed by two steady-clock readings, so its own elapsed time lies
+// between the inner and the outer span, give or take the 1 ms that flooring each reading costs.
+TEST(ClockMs, DefaultSourceKeepsPaceWithTheSteadyClock) {
+    Steady::time_point before0 = Steady::now();
     uint32_t t0 = ClockMs();
+    Steady::time_point after0 = Steady::now();
+    uint32_t advanced = ReadUntilAdvanced(t0, 100, after0 + std::chrono::seconds(5));
+    ASSERT_GE(advanced - t0, 100u) << "the clock did not move 100 ms in 5 s";
+    Steady::time_point before1 = Steady::now();
     uint32_t t1 = ClockMs();
-    EXPECT_LT(t1 - t0, 1000u);
+    Steady::time_point after1 = Steady::now();
+    double elapsed = t1 - t0;
+    EXPECT_GE(elapsed, MsBetween(after0, before1) - 1.0);
+    EXPECT_LE(elapsed, MsBetween(before0, after1) + 1.0);
 }
 
 } // namespace

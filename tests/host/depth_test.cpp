@@ -1,8 +1,8 @@
 // The gamma and S-correction tables, the correction plot and the four depth maps.
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
-
-#include "app_doubles.h"
+#include "tests/support/test_images.h"
+#include "tests/support/window_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -24,23 +24,20 @@ struct DepthTest : testing::Test {
         stereo = savedParameters;
         Rebuild();
     }
-    // With no slot open the plot has nowhere to go.
+    // With no slot open the plot has nowhere to go; its drawing is not what a test records.
     static void Rebuild() {
         MakeGammaTable();
         MakeCorrectionCurve();
-        drawImageCalls = 0;
-        lastDrawnImage = -1;
-    }
-    static void Fill(int slot, ColorValue color) {
-        for (int y = 0; y < imageSlots[slot].height; ++y)
-            for (int x = 0; x < imageSlots[slot].width; ++x)
-                pixels32[slot][y * imageSlots[slot].width + x] = color;
+        ResetWindowDoubles();
     }
     static ColorValue Pixel(int slot, int x, int y) { return pixels32[slot][y * imageSlots[slot].width + x]; }
 };
 
 const ColorValue RED = 0xFF0000, WHITE = 0xFFFFFF, BLACK = 0, MID_GREY = 0x808080, BROWN = 0xC86432;
 
+// The expected tables and depths in this file are worked out from the values every run starts
+// with (S_mod 9, S_correct 100, S_correct_sub 0.3, gamma 1.0); when those change, this says why
+// the tables no longer match.
 TEST_F(DepthTest, ParametersStartAtTheirDefaults) {
     EXPECT_EQ(stereo.shift, 10);
     EXPECT_EQ(stereo.S_mod, 9);
@@ -136,7 +133,7 @@ TEST_F(DepthTest, DepthOfColoursInEveryMap) {
         SCOPED_TRACE(c.name);
         OpenTestImage(0, 32, 130, 2);
         OpenTestImage(1, 32, 130, 2);
-        Fill(1, 0xABCDEF);
+        FillTestImage(1, 0xABCDEF);
         for (int x = 0; x < 5; ++x)
             pixels32[0][130 + x] = colours[x]; // row 1
         c.make();
@@ -161,7 +158,7 @@ TEST_F(DepthTest, SCorrect255GivesBlackModifiedMaps) {
         OpenTestImage(1, 32, 5, 1);
         const ColorValue colours[] = {RED, WHITE, BLACK, MID_GREY, BROWN};
         memcpy(pixels32[0], colours, sizeof colours);
-        Fill(1, 0xABCDEF);
+        FillTestImage(1, 0xABCDEF);
         make();
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(Pixel(1, x, 0), 0u) << "colour " << x;
@@ -204,7 +201,7 @@ TEST_F(DepthTest, PlotPutsEachEntryOnRow256MinusEntry) {
     stereo.S_correct = 0;
     OpenTestImage(0, 32, 8, 8);
     OpenTestImage(4, 32, 256, 256);
-    Fill(4, 0x123456);
+    FillTestImage(4, 0x123456);
     currentImage = 0;
     MakeCorrectionCurve();
     EXPECT_EQ(currentImage, 4);
@@ -229,7 +226,7 @@ TEST_F(DepthTest, PlotPutsEachEntryOnRow256MinusEntry) {
 
 TEST_F(DepthTest, PlotWithItsSlotClosedGoesOverTheCurrentImage) {
     OpenTestImage(0, 32, 300, 260);
-    Fill(0, 0x123456);
+    FillTestImage(0, 0x123456);
     MakeCorrectionCurve(); // defaults: entry 255 is 155
     EXPECT_EQ(currentImage, 0);
     EXPECT_EQ(lastDrawnImage, 0);

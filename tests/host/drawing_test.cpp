@@ -2,13 +2,13 @@
 #include "imageops/image_font.h"
 #include "imagewin/image_slots.h"
 #include "plr_imageops.h"
+#include "tests/support/test_images.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,39 +17,11 @@ namespace {
 
 typedef std::vector<std::pair<int, int>> Points; // (x, y), listed row by row
 
-// One image at a time in slot 0, backed by a heap block of exactly its size, so that the
-// sanitizer reports any access past it. Drawing state starts as at program start.
+// One image at a time in slot 0, the current image. Drawing state starts as at program start.
 struct DrawingTest : testing::Test {
-    std::unique_ptr<uint32_t[]> words;
-    std::unique_ptr<uint8_t[]> bytes;
-
-    void Open(int bitDepth, int width, int height) {
-        Close();
-        ImageSlot& image = imageSlots[0];
-        image.inUse = 1;
-        image.bitDepth = bitDepth;
-        image.width = width;
-        image.height = height;
-        size_t count = static_cast<size_t>(ImageRowBytes(image)) * height;
-        if (bitDepth == 32)
-            words.reset(new uint32_t[count / 4]());
-        else
-            bytes.reset(new uint8_t[count]());
-        pixels32[0] = words.get();
-        pixels8[0] = bytes.get();
+    static void Open(int bitDepth, int width, int height) {
+        OpenTestImage(0, bitDepth, width, height);
         currentImage = 0;
-    }
-    void Close() {
-        imageSlots[0] = {};
-        ForgetImageStorage(0);
-        words.reset();
-        bytes.reset();
-    }
-    void Fill(ColorValue value) {
-        const ImageSlot& image = imageSlots[0];
-        for (int y = 0; y < image.height; ++y)
-            for (int x = 0; x < image.width; ++x)
-                PLR_PutPixel(x, y, value);
     }
     std::vector<ColorValue> Snapshot() {
         std::vector<ColorValue> values;
@@ -66,15 +38,13 @@ struct DrawingTest : testing::Test {
         return points;
     }
     void SetUp() override {
+        CloseTestImages();
         penX = penY = 0;
         drawingColor = 0xFFFFFF;
         plr_tc = 0;
         textCursorX = textCursorY = textLeftMargin = 0;
     }
-    void TearDown() override {
-        Close();
-        currentImage = 0;
-    }
+    void TearDown() override { CloseTestImages(); }
 };
 
 Points Sorted(Points points) {
@@ -123,6 +93,11 @@ TEST_F(DrawingTest, RectOutlineInDrawingColourEndsAtTheFirstCorner) {
     EXPECT_EQ(penY, 3);
 }
 
+char BorderOrFill(ColorValue value) {
+    if (value == 0xB) return 'b';
+    return value == 0xF ? 'f' : '.';
+}
+
 TEST_F(DrawingTest, BoxFillsOnlyAnInsideAtLeastOnePixelWide) {
     struct Case {
         const char* name;
@@ -138,15 +113,7 @@ TEST_F(DrawingTest, BoxFillsOnlyAnInsideAtLeastOnePixelWide) {
         SCOPED_TRACE(c.name);
         Open(32, 5, 4);
         PLR_DrawBox(c.x0, c.y0, c.x1, c.y1, 0xB, 0xF);
-        std::string image;
-        for (int y = 0; y < 4; ++y) {
-            for (int x = 0; x < 5; ++x) {
-                ColorValue value = PLR_GetPixel(x, y);
-                image += value == 0xB ? 'b' : value == 0xF ? 'f' : '.';
-            }
-            image += '|';
-        }
-        EXPECT_EQ(image, c.expected);
+        EXPECT_EQ(ImageAsText(5, 4, BorderOrFill), c.expected);
     }
 }
 
@@ -189,14 +156,9 @@ TEST_F(DrawingTest, FilledDiscSpansItsOutlineRowByRow) {
     Open(32, 11, 11);
     drawingColor = 0x808080;
     PLR_FillCircle(3, 5, 5);
-    std::string rows;
-    for (int y = 0; y < 11; ++y) {
-        for (int x = 0; x < 11; ++x)
-            rows += PLR_GetPixel(x, y) ? '#' : '.';
-        rows += '|';
-    }
-    EXPECT_EQ(rows, "...........|...........|....###....|...#####...|..#######..|..#######..|..#######..|"
-                    "...#####...|....###....|...........|...........|");
+    EXPECT_EQ(ImageAsText(11, 11, [](ColorValue value) { return value ? '#' : '.'; }),
+              "...........|...........|....###....|...#####...|..#######..|..#######..|..#######..|"
+              "...#####...|....###....|...........|...........|");
     for (int r : {1, 3, 6}) {
         SCOPED_TRACE(r);
         Open(32, 15, 15);
@@ -261,6 +223,11 @@ TEST_F(DrawingTest, XorShapesDrawnTwiceRestoreTheImage) {
 
 // ---- Flood fill ----
 
+char FillOrWall(ColorValue value) {
+    if (value == 0x00FF00) return 'f';
+    return value == 1 ? '#' : '.';
+}
+
 TEST_F(DrawingTest, FloodFillStopsAtOtherValues) {
     Open(32, 7, 5);
     drawingColor = 0x00FF00;
@@ -270,15 +237,7 @@ TEST_F(DrawingTest, FloodFillStopsAtOtherValues) {
     PLR_DrawLine(1, 1, 0, 1, 4);
     PLR_DrawLine(1, 5, 0, 5, 4);
     PLR_FloodFill(3, 2);
-    std::string rows;
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            ColorValue value = PLR_GetPixel(x, y);
-            rows += value == 0x00FF00 ? 'f' : value == 1 ? '#' : '.';
-        }
-        rows += '|';
-    }
-    EXPECT_EQ(rows, ".#####.|.#fff#.|.#fff#.|.#fff#.|.#####.|");
+    EXPECT_EQ(ImageAsText(7, 5, FillOrWall), ".#####.|.#fff#.|.#fff#.|.#fff#.|.#####.|");
 }
 
 TEST_F(DrawingTest, FloodFillDoesNothingWhereTheColourIsAlreadyThere) {
@@ -293,7 +252,7 @@ TEST_F(DrawingTest, FloodFillDoesNothingWhereTheColourIsAlreadyThere) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Open(c.bitDepth, 4, 3);
-        Fill(c.pixel);
+        FillTestImage(0, c.pixel);
         PLR_PutPixel(3, 2, 0x07);
         penX = penY = -9;
         drawingColor = c.color;
@@ -314,7 +273,7 @@ TEST_F(DrawingTest, FloodFillOfEightBitImagesWritesTheLowByte) {
 
 TEST_F(DrawingTest, FloodFillOfAllOnesWordsStaysInside) {
     Open(32, 6, 4);
-    Fill(0xFFFFFFFF);
+    FillTestImage(0, 0xFFFFFFFF);
     PLR_FloodFill(2, 2);
     EXPECT_EQ(PointsWith(0xFFFFFF).size(), 24u);
 }
@@ -370,7 +329,7 @@ TEST_F(DrawingTest, FontTable) {
 
 TEST_F(DrawingTest, CharacterAStandsOnTheBaseline) {
     Open(32, 30, 30);
-    Fill(0x010101);
+    FillTestImage(0, 0x010101);
     plr_tc = 0xFF0000;
     textCursorX = 10;
     textCursorY = 20;

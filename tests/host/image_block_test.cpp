@@ -1,51 +1,33 @@
 #include "imagewin/image_block.h"
 #include "imagewin/image_slots.h"
+#include "tests/support/test_images.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
+// The image in slot 1, the current one, with a different value in every pixel.
 struct BlockFixture : testing::Test {
-    std::vector<uint32_t> words;
-    std::vector<uint8_t> bytes;
     void SetUp() override {
-        for (ImageSlot& slot : imageSlots)
-            slot = {};
+        CloseTestImages();
         currentImage = 1;
     }
-    void TearDown() override {
-        for (int i = 0; i < SLOT_COUNT; ++i) {
-            imageSlots[i] = {};
-            pixels32[i] = nullptr;
-            pixels8[i] = nullptr;
-        }
-        currentImage = 0;
+    void TearDown() override { CloseTestImages(); }
+    static void Make32(int width, int height) {
+        OpenTestImage(1, 32, width, height);
+        for (int i = 0; i < width * height; ++i)
+            pixels32[1][i] = 0x010000u * static_cast<uint32_t>(i + 1);
     }
-    static void SetSlot(int bitDepth, int width, int height) {
-        imageSlots[1] = {};
-        imageSlots[1].inUse = 1;
-        imageSlots[1].bitDepth = bitDepth;
-        imageSlots[1].width = width;
-        imageSlots[1].height = height;
-    }
-    void Make32(int width, int height) {
-        words.resize(static_cast<size_t>(width) * height);
-        for (size_t i = 0; i < words.size(); ++i)
-            words[i] = 0x010000u * static_cast<uint32_t>(i + 1);
-        SetSlot(32, width, height);
-        pixels32[1] = words.data();
-    }
-    void Make8(int width, int height) {
-        int rowBytes = (width + 3) & ~3;
-        bytes.assign(static_cast<size_t>(rowBytes) * height, 0xEE); // padding shows up if read
+    static void Make8(int width, int height) {
+        OpenTestImage(1, 8, width, height);
+        int rowBytes = PLR_GetImageRowBytes(1);
+        memset(pixels8[1], 0xEE, static_cast<size_t>(rowBytes) * height); // padding shows up if read
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                bytes[y * rowBytes + x] = static_cast<uint8_t>(10 * y + x + 1);
-        SetSlot(8, width, height);
-        pixels8[1] = bytes.data();
+                pixels8[1][y * rowBytes + x] = static_cast<uint8_t>(10 * y + x + 1);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "imagewin/image_slots.h"
+#include "tests/support/test_images.h"
 
 #include <gtest/gtest.h>
 
@@ -69,16 +70,10 @@ TEST(ImageSizeLimits, FromTheMetrics) {
     EXPECT_EQ(loose.maxHeight, 2048);
 }
 
+// Every slot free, current image 0 and an empty history.
 struct HistoryFixture : testing::Test {
-    void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-    static void Reset() {
-        for (ImageSlot& slot : imageSlots)
-            slot = {};
-        currentImage = 0;
-        for (int& entry : imageHistory)
-            entry = 0;
-    }
+    void SetUp() override { CloseTestImages(); }
+    void TearDown() override { CloseTestImages(); }
 };
 
 TEST_F(HistoryFixture, WalksBackAndStopsAtAFreeSlot) {

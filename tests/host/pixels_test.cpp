@@ -3,53 +3,28 @@
 #include "imageops/pixels.h"
 #include "imagewin/image_slots.h"
 #include "plr_imageops.h"
+#include "tests/support/test_images.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace {
 
-// Image slots of the global table backed by heap blocks of exactly the image's size, so that the
-// sanitizer reports any access past them.
+// Each image opened becomes the current one; the pen starts and ends at the origin.
 struct PixelTest : testing::Test {
-    std::vector<int> opened;
-    std::vector<std::unique_ptr<uint32_t[]>> words;
-    std::vector<std::unique_ptr<uint8_t[]>> bytes;
-
-    void Open(int slot, int bitDepth, int width, int height) {
-        ImageSlot& image = imageSlots[slot];
-        image = {};
-        image.inUse = 1;
-        image.bitDepth = bitDepth;
-        image.width = width;
-        image.height = height;
-        size_t count = static_cast<size_t>(ImageRowBytes(image)) * height;
-        pixels32[slot] = nullptr;
-        pixels8[slot] = nullptr;
-        if (bitDepth == 32) {
-            words.emplace_back(new uint32_t[count / 4]());
-            pixels32[slot] = words.back().get();
-        } else {
-            bytes.emplace_back(new uint8_t[count]());
-            pixels8[slot] = bytes.back().get();
-        }
+    static void Open(int slot, int bitDepth, int width, int height) {
+        OpenTestImage(slot, bitDepth, width, height);
         currentImage = slot;
-        opened.push_back(slot);
     }
-    void Close(int slot) {
-        imageSlots[slot] = {};
-        ForgetImageStorage(slot);
+    void SetUp() override {
+        CloseTestImages();
+        penX = penY = 0;
     }
-    void SetUp() override { penX = penY = 0; }
     void TearDown() override {
-        for (int slot : opened)
-            Close(slot);
-        currentImage = 0;
+        CloseTestImages();
         penX = penY = 0;
     }
 };
@@ -135,7 +110,7 @@ TEST_F(PixelTest, EachCallActsOnTheImageCurrentAtThatMoment) {
 
 // A closed slot keeps width and height 0 and no storage: nothing may reach freed memory.
 TEST_F(PixelTest, ClosedOrMissingCurrentImageIsNeverTouched) {
-    Close(5);
+    CloseTestImage(5);
     for (int slot : {5, -1, static_cast<int>(SLOT_COUNT)}) {
         SCOPED_TRACE(slot);
         currentImage = slot;
@@ -172,6 +147,9 @@ TEST_F(PixelTest, ClearImageZeroesTheGivenSlotIncludingRowPadding) {
     EXPECT_EQ(PLR_ClearImage(8), 1);
 }
 
+// The block column a value 0x30 + column stands for; '.' for 0, a pixel left untouched.
+char BlockColumn(ColorValue value) { return value ? static_cast<char>('0' + value - 0x30) : '.'; }
+
 // Source blocks are exactly w x h, so a read of a skipped source pixel past them is reported.
 TEST_F(PixelTest, PutBlockWritesOnlyWhatLandsInside) {
     struct Case {
@@ -196,22 +174,14 @@ TEST_F(PixelTest, PutBlockWritesOnlyWhatLandsInside) {
             EXPECT_EQ(
                 PLR_PutBlock(bitDepth == 32 ? static_cast<const void*>(words.data()) : bytes.data(), c.x0, c.w, c.h),
                 0);
-            std::string image;
-            for (int y = 0; y < 2; ++y) {
-                for (int x = 0; x < 4; ++x) {
-                    ColorValue value = PLR_GetPixel(x, y);
-                    image += value ? static_cast<char>('0' + value - 0x30) : '.';
-                }
-                image += '|';
-            }
-            EXPECT_EQ(image, c.expected);
-            Close(9);
+            EXPECT_EQ(ImageAsText(4, 2, BlockColumn), c.expected);
+            CloseTestImage(9);
         }
     }
 }
 
 TEST_F(PixelTest, PutBlockRefusesClosedSlotAndMissingSource) {
-    Close(10);
+    CloseTestImage(10);
     currentImage = 10;
     uint32_t word = 1;
     EXPECT_EQ(PLR_PutBlock(&word, 0, 1, 1), 1);

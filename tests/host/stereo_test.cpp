@@ -1,8 +1,8 @@
 // The view pair with its hole filling, the anaglyph and the two interlaced compositions.
 #include "app/stereo.h"
 #include "imagewin/image_slots.h"
-
-#include "app_doubles.h"
+#include "tests/support/test_images.h"
+#include "tests/support/window_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +20,17 @@ ColorValue Picture(int x, int y) {
 struct StereoTest : testing::Test {
     int savedShift;
     void SetUp() override {
-        CloseTestImages();
+        StartOver();
         savedShift = stereo.shift;
     }
     void TearDown() override {
-        CloseTestImages();
+        StartOver();
         stereo.shift = savedShift;
+    }
+    // No slot open and nothing recorded, between the cases of one test as well.
+    static void StartOver() {
+        CloseTestImages();
+        ResetWindowDoubles();
     }
     // Slots 0 to 3 as Start creates them; the picture painted, the depth map from depthOf.
     void OpenViews(int width, int height, ColorValue (*depthOf)(int x, int y)) {
@@ -78,7 +83,7 @@ TEST_F(StereoTest, FlatDepthWithoutDisparityCopiesThePicture) {
         }
         EXPECT_EQ(currentImage, c.currentAfter);
         EXPECT_EQ(lastDrawnImage, c.currentAfter);
-        CloseTestImages();
+        StartOver();
     }
 }
 
@@ -102,7 +107,7 @@ TEST_F(StereoTest, UniformGreyLeavesABlackStripAtTheRight) {
             EXPECT_EQ(Row(2, y, width, width), PictureRow(y, width)) << "row " << y;
         }
         EXPECT_EQ(currentImage, 2);
-        CloseTestImages();
+        StartOver();
     }
 }
 
@@ -202,7 +207,7 @@ TEST_F(StereoTest, InterlaceFollowsTheParityOfTheScreenRow) {
         }
         EXPECT_EQ(currentImage, 3);
         EXPECT_EQ(displayWindowRaises, 1);
-        CloseTestImages();
+        StartOver();
     }
 }
 
