@@ -5,10 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+# Another script may be building at the same time; two builds in one folder would collide.
+mkdir -p build
+exec 8>build/.build-lock
+flock 8
 for preset in win64 win32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 done
+flock -u 8
+exec 8>&-
 
 photo=samples/chelsea.png
 source scripts/wine-session.sh
@@ -20,12 +26,12 @@ display_works() {
 
 if display_works; then
     trap stop_wine_session EXIT
-    start_wine_session
+    start_wine_session run
     echo "PELORI runs on $DISPLAY; choose Exit(X) in its window to end it."
     wine build/win64/pelori.exe "$photo"
 else
     trap stop_wine_session EXIT
-    start_wine_session --virtual
+    start_wine_session --virtual run
     wine build/win64/pelori.exe "$photo" &
     sleep 8
     mkdir -p screenshots
