@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds PELORI and starts it under Wine with the bundled sample photo.
-# On a machine without a display it runs on a virtual one, saves a screenshot and stops.
+# On a machine without a display it runs on a virtual one, presses Start, saves a screenshot once
+# the anaglyph is drawn and stops.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,10 +34,9 @@ else
     trap stop_wine_session EXIT
     start_wine_session --virtual run
     wine build/win64/pelori.exe "$photo" &
-    sleep 8
-    mkdir -p screenshots
     shot=screenshots/pelori-run.png
-    wine build/win64/plr_screenshot.exe "$shot"
-    echo "No display here: PELORI ran on the virtual display $DISPLAY."
+    mkdir -p screenshots
+    press_start_and_screenshot build/win64 "$shot"
+    echo "No display here: PELORI ran on the virtual display $DISPLAY and made the anaglyph."
     echo "Screenshot of its desktop: $(pwd)/$shot"
 fi

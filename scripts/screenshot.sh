@@ -18,9 +18,6 @@ source scripts/wine-session.sh
 trap stop_wine_session EXIT
 start_wine_session --virtual screenshot
 wine build/win64/pelori.exe samples/chelsea.png &
-sleep 6
-wine build/win64/plr_postkey.exe pelori_mw0 S
-sleep 6
 mkdir -p docs
-wine build/win64/plr_screenshot.exe docs/screenshot.png
+press_start_and_screenshot build/win64 docs/screenshot.png
 echo "Saved docs/screenshot.png"

@@ -82,3 +82,29 @@ stop_wine_session() {
         wine_xvfb_pid=""
     fi
 }
+
+# For a PELORI just started in this session with a photo: waits for its main window and for the
+# photo, presses Start, waits until "display" shows the anaglyph (the last picture Start draws)
+# and saves the screen.   press_start_and_screenshot TOOLS_FOLDER OUT.png
+press_start_and_screenshot() {
+    local tools=$1 out=$2 found main_class
+    local wait_window=("$tools/plr_waitwindow.exe" --timeout 120)
+    found=$(wine "${wait_window[@]}" pelori_mw) || {
+        echo "PELORI's main window did not appear" >&2
+        return 1
+    }
+    main_class=${found%%$'\t'*}
+    echo "PELORI's main window is up (class $main_class)"
+    # The photo opens in image window 0, titled "000 " and its file name; Start needs it loaded.
+    wine "${wait_window[@]}" --drawn plr_iw "000 " >/dev/null || {
+        echo "PELORI did not show the photo" >&2
+        return 1
+    }
+    wine "$tools/plr_postkey.exe" "$main_class" S
+    echo "Pressed Start; waiting for the anaglyph"
+    wine "${wait_window[@]}" --drawn plr_iw "display(" >/dev/null || {
+        echo "PELORI did not draw the anaglyph after Start" >&2
+        return 1
+    }
+    wine "$tools/plr_screenshot.exe" "$out"
+}
