@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++ libgtest-dev            # host build and unit tests
     g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     wine wine64 fonts-wine xvfb                   # running the Windows build on a virtual display
+    clang-format                                  # the code style check of scripts/test.sh
 )
 
 missing=()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the build's own prefix, on the display that
-# scripts/wine-session.sh started (ctest uses this as the emulator of the win64 build).
+# Runs a Windows program under Wine, on the display and in the prefix that scripts/wine-session.sh
+# started (ctest uses this as the emulator of the win64 build). Without a session's prefix it uses
+# the tests' own, the one scripts/test.sh prepares.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$root/build/wine/prefix}
+export WINEPREFIX=${WINEPREFIX:-$root/build/wine/test}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Text without anti-aliasing, so the tests read exactly the text and background colours.
