@@ -113,11 +113,13 @@ WT_CASE(PicturesOnTheCommandLineOpenAsIfDropped) {
     Probe probe;
     ProbeGuard guard{probe};
     WT_REQUIRE(StartProbe(probe, "returns", L"\"" + folder + L"my photo.png\" \"" + folder + L"notes.txt\""));
-    // The main thread opens them once its message loop runs, which may be after the probe's set-up.
+    // The main thread opens them once its message loop runs, which may be after the probe's set-up;
+    // the slot is reported as soon as it exists, and its picture follows.
+    std::string expected = SlotLine(0, 64, 48, PpmChecksum("chelsea_crop.ppm"), "000 my photo.png");
     std::vector<std::string> slots;
-    WT_REQUIRE(WaitUntil([&] { return !(slots = ProbeSlots(probe)).empty(); }));
+    WaitUntil([&] { return (slots = ProbeSlots(probe)).size() == 1u && slots[0] == expected; });
     WT_REQUIRE(slots.size() == 1u);
-    WT_CHECK_EQ(slots[0], SlotLine(0, 64, 48, PpmChecksum("chelsea_crop.ppm"), "000 my photo.png"));
+    WT_CHECK_EQ(slots[0], expected);
     PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
