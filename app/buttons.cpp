@@ -19,6 +19,13 @@ void StepInt(int* value, int delta, int low, int high, const char* format) {
     PLR_Printf(format, *value);
 }
 
+// The view pair's last redraw is of the slot it selected last, which is "depth" when the last
+// depth pixel has no disparity; so whoever remakes the pair shows "result" again.
+void RemakeViewPair() {
+    MakeViewPair();
+    PLR_DrawImage(RESULT);
+}
+
 void StepDouble(double* value, double delta, const char* format) {
     *value += delta;
     if (*value < 0) *value = 0;
@@ -27,7 +34,7 @@ void StepDouble(double* value, double delta, const char* format) {
 
 int StepShift(int delta) {
     StepInt(&stereo.shift, delta, 0, INT_MAX, "shift:%d\n");
-    MakeViewPair();
+    RemakeViewPair();
     return BUTTON_CONTINUE;
 }
 
@@ -56,7 +63,7 @@ int StepGamma(double delta) {
 
 int RemakeViews(void (*makeMap)(), const char* message) {
     makeMap();
-    MakeViewPair();
+    RemakeViewPair();
     PLR_Printf("%s", message);
     return BUTTON_CONTINUE;
 }
@@ -78,7 +85,7 @@ int LoadDepthMap() {
     PLR_Printf("load: %s\n", path);
     PLR_DrawImage(currentImage);
     stereo.shift = PictureWidth() / 64;
-    MakeViewPair();
+    RemakeViewPair();
     return BUTTON_CONTINUE;
 }
 

@@ -108,6 +108,21 @@ TEST_F(ButtonFixture, MapButtonsRemakeTheViewsAndSaySo) {
     EXPECT_EQ(stereo.shift, 128 / 64) << "the last map set the shift";
 }
 
+// A depth map whose last pixel has no disparity leaves "depth" selected after the view pair; the
+// buttons that remake the pair still show "result" again.
+TEST_F(ButtonFixture, ButtonsThatRemakeTheViewPairShowResult) {
+    dialogAnswer = "C:\\maps\\depth.png";
+    stereo.S_mod = 0; // so black has no depth in the "S mod" maps either
+    for (const char* button : {"V map", "S map", "S mod", "S mod+V", "--", "++", "load"}) {
+        SCOPED_TRACE(button);
+        FillTestImage(0, 0); // black: every depth map and every disparity is 0
+        FillTestImage(1, 0); // the depth map "load" keeps
+        Press(button);
+        EXPECT_EQ(currentImage, 1) << "the pair's own redraw was of \"depth\"";
+        EXPECT_EQ(lastDrawnImage, 2);
+    }
+}
+
 TEST_F(ButtonFixture, SettingsDoNotTouchTheViews) {
     pixels32[2][0] = 0x123456;
     pixels32[3][0] = 0x654321;

@@ -157,6 +157,8 @@ TEST_F(StereoTest, AnaglyphRedIsTheLuminanceOfTheUnshiftedPicture) {
         {0x808080, 0xFF1234, 0x801234}, // grey v gives red v whatever the shifted red
         {0x404040, 0x00FF00, 0x40FF00},     {0xFFFFFF, 0xABCDEF, 0xFFCDEF},
         {0xC86432, 0x000000, 0x7C0000},     // (299 * 200 + 587 * 100 + 114 * 50) / 1000 = 124
+        {0x010100, 0x000000, 0x000000},     // 0.886 truncates to 0, not up to 1
+        {0x64FA00, 0x000000, 0xB00000},     // 29900 + 146750 = 176650: 176.65 truncates to 176
         {0xFF000001, 0xFF000102, 0x000102}, // the top byte of either word is ignored
     };
     const int width = sizeof cases / sizeof cases[0];
