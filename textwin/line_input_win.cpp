@@ -25,8 +25,10 @@ void PasteClipboardLine() {
     CloseClipboard();
 }
 
+// Ctrl with a letter gives a control character, which the line drops; AltGr arrives as Ctrl+Alt
+// and gives the characters of European layouts (@, \, {, }, and letters), which it keeps.
 void QueueTypedCharacter(WPARAM character) {
-    if (GetKeyState(VK_CONTROL) < 0) return;
+    if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) return;
     QueueKey(static_cast<wchar_t>(character));
 }
 
@@ -100,16 +102,19 @@ void WaitBriefly() { MsgWaitForMultipleObjects(0, nullptr, FALSE, IDLE_WAIT_MS, 
 
 void PLR_ReadLine(char* buffer) {
     if (!IsOpenTextWindow(currentTextWindow)) return;
+    buffer[0] = '\0';
     Reading reading;
     reading.index = currentTextWindow;
+    // One line at a time: a read asked for while another waits (from a handler that its pump runs,
+    // or on the other thread) gets nothing, and the first goes on. Exit may end it from here on.
+    int32_t idle = 0;
+    if (!runState.lineInputOwner.compare_exchange_strong(idle, reading.index + 1)) return;
     SetForegroundWindow(ReadingWindow(reading)->window);
-    buffer[0] = '\0';
     SetStatusText("Input text");
     StartLineEditor(&reading.editor, *ReadingWindow(reading));
     TextLayoutSink scroll = {&reading, ScrollRun, ScrollBlock};
     LineEditorSink sink = {&reading, DrawCellsInWindow, DrawCaretInWindow, InvalidateWindow, &scroll};
     uint32_t lastBlink = ClockMs();
-    runState.lineInputOwner = reading.index + 1;
     LineEditor& editor = reading.editor;
 
     for (;;) {

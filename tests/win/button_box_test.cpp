@@ -234,6 +234,29 @@ WT_CASE(RenamingReadsALineAndAnEmptyOneKeepsTheLabel) {
     CloseEverything();
 }
 
+// A double click on another button while one rename reads: the second read gets nothing at once,
+// so that button keeps its label, and the first rename goes on with what is typed.
+WT_CASE(ASecondRenameWhileOneReadsGetsNothing) {
+    CloseEverything();
+    PLR_OpenButtonBox(100, 100, 2, 10);
+    WT_REQUIRE(buttonBox.window != nullptr);
+    HWND box = buttonBox.window;
+    InputStep firstRename = PostMouse(WM_LBUTTONDBLCLK, MK_LBUTTON, {50, 60}, Reading);
+    // Sent: it returns once the box has handled the second double click, unless that read waits.
+    InputStep secondRename = {nullptr,
+                              [=] {
+                                  DWORD_PTR result = 0;
+                                  SendMessageTimeoutW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(150, 10),
+                                                      SMTO_NORMAL, WAIT_TIMEOUT_MS, &result);
+                              },
+                              Reading};
+    WT_CHECK(Play({firstRename, secondRename, TypeLine(L"First\r")}));
+    WT_CHECK_EQ(Label(ButtonCellAt(50, 60, 2, 10, 98, 26)), std::string("First"));
+    WT_CHECK_EQ(Label(1), std::string("1"));
+    WT_CHECK_EQ(runState.lineInputOwner.load(), 0);
+    CloseEverything();
+}
+
 WT_CASE(FrameMenuAndCtrlQCloseTheBox) {
     CloseEverything();
     PLR_OpenButtonBox(100, 100, 2, 2);

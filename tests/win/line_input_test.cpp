@@ -165,6 +165,42 @@ WT_CASE(InputEndedFromOutsideReturnsEmpty) {
     CloseAllTextWindows();
 }
 
+// Ctrl with a letter gives a control character, which a line drops; AltGr (Ctrl+Alt) gives
+// characters of European layouts, which it keeps. The key state is this thread's, as the text
+// window's procedure sees it.
+WT_CASE(CtrlCharactersAreDroppedButAltGrCharactersKept) {
+    struct Case {
+        const char* name;
+        bool control, alt;
+        wchar_t character;
+        bool kept;
+    } cases[] = {
+        {"plain", false, false, L'a', true},
+        {"Ctrl+A", true, false, 0x01, false},
+        {"AltGr+Q on a German layout", true, true, L'@', true},
+        {"AltGr+E", true, true, 0x20AC, true},
+        {"Alt alone", false, true, L'x', true},
+    };
+    BYTE saved[256];
+    GetKeyboardState(saved);
+    while (TakeKey() != 0) {
+    }
+    for (const Case& c : cases) {
+        BYTE state[256] = {};
+        state[VK_CONTROL] = c.control ? 0x80 : 0;
+        state[VK_MENU] = c.alt ? 0x80 : 0;
+        SetKeyboardState(state);
+        QueueTypedCharacter(c.character);
+        wchar_t taken = TakeKey();
+        if (c.kept)
+            WT_CHECK_EQ(static_cast<long long>(taken), static_cast<long long>(c.character));
+        else
+            WT_CHECK_EQ(static_cast<long long>(taken), 0ll);
+        if ((taken != 0) != c.kept) std::printf("case: %s\n", c.name);
+    }
+    SetKeyboardState(saved);
+}
+
 // The main window's dialogs read lines on the main thread from windows of the program thread.
 const UINT WM_READ_ON_MAIN_THREAD = WM_APP + 50;
 WNDPROC frameworkProc;
