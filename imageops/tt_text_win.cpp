@@ -1,6 +1,7 @@
 // TrueType text drawn into the current image through GDI, in the image-text font.
 #include "imageops/imageops_win.h"
 #include "imageops/color_order.h"
+#include "shell/window_text_win.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
 
@@ -90,22 +91,23 @@ void PLR_DrawTTChar(int code) {
     HGDIOBJ oldFont = SelectObject(context, imageTextFont);
     int oldMode = SetBkMode(context, TRANSPARENT);
     COLORREF oldColor = SetTextColor(context, SwapRedBlue(plr_tttc));
-    // Drawn as one character: a code that is no character of the code page still draws one glyph.
-    TextOutW(context, textCursorX, textCursorY - imageTextCellHeight + 1, characters, 1);
-    textCursorX += Advance(context, characters[0]);
+    // A code of two bytes that the code page reads as two characters draws both.
+    for (int i = 0; i < converted; ++i) {
+        TextOutW(context, textCursorX, textCursorY - imageTextCellHeight + 1, &characters[i], 1);
+        textCursorX += Advance(context, characters[i]);
+    }
     SetTextColor(context, oldColor);
     SetBkMode(context, oldMode);
     SelectObject(context, oldFont);
     GdiFlush(); // the pixels are read directly from the section next
 }
 
-static bool IsTextLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
+// Lead bytes are the active code page's, the one the characters are converted with: on a
+// single-byte code page every byte is a character of its own.
 void PLR_DrawTTString(const char* s) {
+    if (s == nullptr) return;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(s); *p != 0; ++p) {
-        if (IsTextLeadByte(*p)) {
+        if (IsAnsiLeadByte(*p)) {
             if (p[1] == 0) return;
             PLR_DrawTTChar(p[0] * 256 + p[1]);
             ++p;

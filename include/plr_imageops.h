@@ -88,5 +88,5 @@ void PLR_DrawPrintf(const char* format, ...) PLR_PRINTF_FORMAT(1, 2); // at most
 // bottom row is the text cursor's baseline. Codes 1/2 italic on/off, 3/4 bold/normal, 5/6
 // underline on/off, 10 a new line; a double-byte character is lead byte * 256 + trail byte.
 void PLR_DrawTTChar(int code);
-void PLR_DrawTTString(const char* s);          // PLR_DrawTTChar per character, lead bytes 0x81..0x9F, 0xE0..0xFC
+void PLR_DrawTTString(const char* s);          // PLR_DrawTTChar per character; lead bytes as the code page has them
 void PLR_SetTTFontSize(int width, int height); // cell width and height (the line advance)

@@ -110,14 +110,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     shell.moduleInstance = instance;
     RecordWorkingFolder();
     if (!RegisterWindowClasses()) return 1;
+    // Before the main window, whose creation starts the program thread: AppSetup may change the font.
+    CreateImageTextFont();
     CreateMainMenu();
     if (!CreateMainWindow()) {
         // Without a main window there is nothing to run; the menu was never attached to a window.
         DestroyMenu(shell.mainMenu);
+        DeleteImageTextFont();
         Gdiplus::GdiplusShutdown(shell.gdiplusToken);
         return 1;
     }
-    CreateImageTextFont();
     // Pictures named on the command line open as if dropped, once the message loop runs.
     PostMessageW(shell.mainWindow, WM_OPEN_COMMAND_LINE, 0, 0);
     RunMessageLoop();

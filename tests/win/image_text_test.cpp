@@ -119,6 +119,29 @@ WT_CASE(DoubleByteStringAdvancesByWholeCharacters) {
     Reset();
 }
 
+// Run with a Western code page: bytes that are lead bytes in Japanese are letters of their own.
+WT_CASE(SingleByteStringDrawsEveryCharacter) {
+    Reset();
+    WT_REQUIRE(GetACP() == 1252);
+    WT_REQUIRE(PLR_CreateImage(0, "latin", 0, 0, 300, 100, 100) == 0);
+    struct Case {
+        const char* text;
+        const wchar_t* characters;
+    } cases[] = {{"caf\xe9", L"caf\u00e9"}, {"tr\xe8s", L"tr\u00e8s"}, {"\x81\x9f", L"\u0081\u0178"}};
+    for (const Case& c : cases) {
+        textCursorX = 0;
+        textCursorY = 50;
+        PLR_DrawTTString(c.text);
+        int expected = 0;
+        for (const wchar_t* p = c.characters; *p; ++p)
+            expected += AdvanceOf(*p);
+        WT_CHECK_EQ(textCursorX, expected);
+    }
+    PLR_DrawTTString(nullptr); // nothing to draw
+
+    Reset();
+}
+
 WT_CASE(PixelReadoutPrintsItsLines) {
     Reset();
     WT_REQUIRE(PLR_CreateImage(0, "probe", 0, 0, 40, 30, 100) == 0);

@@ -6,7 +6,13 @@
 
 #include <cstring>
 
-void AppSetup() { InstallProbeHook(); }
+void AppSetup() {
+    InstallProbeHook();
+    if (std::strcmp(probeMode, "font") == 0) {
+        PLR_SetTTFontSize(20, 30);
+        ProbeLog("font set");
+    }
+}
 
 void AppMain() {
     ProbeLog("appmain begin");

@@ -9,6 +9,7 @@
 #include "shell/pump_win.h"
 #include "shell/requests_win.h"
 #include "shell/window_text_win.h"
+#include "imageops/imageops_win.h"
 #include "boxes/button_box.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
@@ -210,6 +211,12 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PROBE_WINDOWS: LogWindows(); return 0;
     case WM_PROBE_BLOCK: LogBlock(static_cast<int>(wParam), lParam); return 0;
     case WM_PROBE_POPUP: LogPopup(); return 0;
+    case WM_PROBE_FONT: {
+        LOGFONTW font = {};
+        GetObjectW(imageTextFont, sizeof font, &font);
+        ProbeLog("font height=%ld width=%ld", static_cast<long>(font.lfHeight), static_cast<long>(font.lfWidth));
+        return 0;
+    }
     case WM_PROBE_SET_FLAGS:
         runState.lineInputOwner = static_cast<int32_t>(wParam);
         runState.graphToolActive = static_cast<int32_t>(lParam);

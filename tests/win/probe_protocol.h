@@ -13,6 +13,7 @@
 // Probe modes: how AppMain behaves.
 //   "returns": AppMain runs until stopRequested, then returns.
 //   "forever": AppMain never returns and ignores Stop.
+//   "font": as "returns", and AppSetup sets the TrueType size to 20 x 30; logs "font set".
 
 // Messages the probe's main window takes from the runner (handled on the main thread).
 enum ProbeMessages {
@@ -29,6 +30,7 @@ enum ProbeMessages {
     WM_PROBE_SLOTS = WM_APP + 8,          // log each open image slot: "slot %d bits=%d w=%d h=%d sum=%08x name=%s"
     WM_PROBE_POPUP = WM_APP + 9,          // build the main popup; log "popup %d %d %u %s": position, id, state, text
     WM_PROBE_SET_FLAGS = WM_APP + 10,     // lineInputOwner = wParam, graphToolActive = lParam
+    WM_PROBE_FONT = WM_APP + 14,          // log the image-text font: "font height=%ld width=%ld"
 };
 
 enum { PROBE_LOAD_REQUESTS = 2000 };

@@ -168,6 +168,23 @@ WT_CASE(ExitWhileAppMainNeverReturnsTerminatesAfter2000ms) {
     WT_CHECK(elapsed >= 2000 && elapsed < 3000);
 }
 
+// The application may set the image-text font's size in AppSetup: start-up makes the font before
+// the program thread runs, so nothing resets it afterwards.
+WT_CASE(AppSetupMaySetTheTrueTypeSize) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "font"));
+    WT_REQUIRE(!WaitForLogLine(probe, "font set").empty());
+    // Start-up goes on after the main window's creation; the main thread handles a sent message
+    // only once its message loop runs.
+    SendMessageW(probe.mainWindow, WM_PROBE_REPORT, 0, 0);
+    LogMark mark = MarkLog(probe);
+    SendMessageW(probe.mainWindow, WM_PROBE_FONT, 0, 0);
+    WT_CHECK_EQ(WaitForLogLine(probe, "font", 0, mark), std::string("font height=30 width=10"));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 WT_CASE(RequestsUnderLoadLoseNoneAndNeverOverlap) {
     Probe probe;
     ProbeGuard guard{probe};
