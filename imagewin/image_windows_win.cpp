@@ -47,21 +47,43 @@ static HBITMAP CreatePixelStorage(HDC context, int width, int height, int bitDep
     return CreateDIBSection(context, reinterpret_cast<BITMAPINFO*>(&description), DIB_RGB_COLORS, pixels, nullptr, 0);
 }
 
+// Pixel memory made ahead of its window, so that a resize keeps the old slot when there is none.
+struct PixelStorage {
+    HBITMAP bitmap;
+    void* pixels;
+};
+
+static PixelStorage MakePixelStorage(int width, int height, int bitDepth) {
+    PixelStorage storage = {nullptr, nullptr};
+    storage.bitmap = CreatePixelStorage(nullptr, width, height, bitDepth, &storage.pixels);
+    return storage;
+}
+
+static int ReleaseStorage(PixelStorage storage, int result) {
+    if (storage.bitmap != nullptr) DeleteObject(storage.bitmap);
+    return result;
+}
+
+// Creates the slot's window on storage made for it, or on new storage; the storage passed in is
+// the slot's once this returns 0, and is released on a failure.
 static int CreateImageWindow(int slot, const char* name, int x, int y, int width, int height, int zoom, int bitDepth,
-                             int fitToScreen) {
-    if (static_cast<unsigned>(slot) >= SLOT_COUNT) return 4;
+                             int fitToScreen, PixelStorage storage = {nullptr, nullptr}) {
+    if (static_cast<unsigned>(slot) >= SLOT_COUNT) return ReleaseStorage(storage, 4);
     ImageSlot* s = &imageSlots[slot];
-    if (s->inUse) return 1;
-    if (bitDepth != 8 && bitDepth != 32) return 3;
+    if (s->inUse) return ReleaseStorage(storage, 1);
+    if (bitDepth != 8 && bitDepth != 32) return ReleaseStorage(storage, 3);
     if (width < 1) width = 1;
     if (height < 1) height = 1;
     ZoomFit fit;
-    if (ApplyZoomRule(width, height, zoom, ImageSizeLimits(fitToScreen, ReadScreenMetrics()), &fit) != 0) return 2;
+    if (ApplyZoomRule(width, height, zoom, ImageSizeLimits(fitToScreen, ReadScreenMetrics()), &fit) != 0)
+        return ReleaseStorage(storage, 2);
+    if (storage.bitmap == nullptr) storage = MakePixelStorage(width, height, bitDepth);
+    if (storage.bitmap == nullptr) return 3;
+    char* nameCopy = CopyName(name != nullptr ? name : "");
+    if (nameCopy == nullptr) return ReleaseStorage(storage, 3);
 
     RECT outer = {0, 0, fit.displayWidth, fit.displayHeight};
     AdjustWindowRect(&outer, IMAGE_WINDOW_STYLE, FALSE);
-    char* nameCopy = CopyName(name != nullptr ? name : "");
-    if (nameCopy == nullptr) return 3;
     char title[TITLE_CAPACITY];
     FormatImageTitle(title, nameCopy, fit.zoom, bitDepth, false, IsAnsiLeadByte);
     wchar_t wideTitle[TITLE_CAPACITY];
@@ -70,7 +92,7 @@ static int CreateImageWindow(int slot, const char* name, int x, int y, int width
                                     outer.right - outer.left, outer.bottom - outer.top);
     if (window == nullptr) {
         free(nameCopy);
-        return 3;
+        return ReleaseStorage(storage, 3);
     }
     UpdateWindow(window);
     SetForegroundWindow(window);
@@ -79,15 +101,14 @@ static int CreateImageWindow(int slot, const char* name, int x, int y, int width
     HDC windowDC = GetDC(window);
     SetStretchModeOn(windowDC, STRETCH_MODE_COLORONCOLOR);
     HDC memoryDC = CreateCompatibleDC(windowDC);
-    void* pixels = nullptr;
-    HBITMAP bitmap = memoryDC != nullptr ? CreatePixelStorage(windowDC, width, height, bitDepth, &pixels) : nullptr;
-    if (bitmap == nullptr) {
-        // No pixel storage: nothing of the window may stay behind, and the slot stays free.
-        if (memoryDC != nullptr) DeleteDC(memoryDC);
+    HBITMAP bitmap = storage.bitmap;
+    void* pixels = storage.pixels;
+    if (memoryDC == nullptr) {
+        // Nothing of the window may stay behind, and the slot stays free.
         ReleaseDC(window, windowDC);
         DestroyWindow(window);
         free(nameCopy);
-        return 3;
+        return ReleaseStorage(storage, 3);
     }
     SetStretchModeOn(memoryDC, STRETCH_MODE_COLORONCOLOR);
     s->previousBitmap = static_cast<HBITMAP>(SelectObject(memoryDC, bitmap));
@@ -207,6 +228,13 @@ int PLR_GetStretchMode(int slot) { return IsImageInUse(slot) ? GetStretchBltMode
 int PLR_ResizeImage(int slot, int width, int height) {
     if (!IsImageInUse(slot)) return 1;
     const ImageSlot& s = imageSlots[slot];
+    // The new size must be showable and its storage at hand before the old slot goes.
+    if (width < 1) width = 1;
+    if (height < 1) height = 1;
+    ZoomFit fit;
+    if (ApplyZoomRule(width, height, s.zoom, ImageSizeLimits(s.fitToScreen, ReadScreenMetrics()), &fit) != 0) return 2;
+    PixelStorage storage = MakePixelStorage(width, height, s.bitDepth);
+    if (storage.bitmap == nullptr) return 3;
     char name[TITLE_CAPACITY];
     CopyWholeCharacters(name, TITLE_CAPACITY, s.name, IsAnsiLeadByte);
     int bitDepth = s.bitDepth, zoom = s.zoom, fitToScreen = s.fitToScreen;
@@ -216,7 +244,8 @@ int PLR_ResizeImage(int slot, int width, int height) {
     RGBQUAD colors[256];
     if (bitDepth == 8) GetDIBColorTable(s.memoryDC, 0, 256, colors);
     PLR_DestroyImage(slot);
-    int result = CreateImageWindow(slot, name, outer.left, outer.top, width, height, zoom, bitDepth, fitToScreen);
+    int result =
+        CreateImageWindow(slot, name, outer.left, outer.top, width, height, zoom, bitDepth, fitToScreen, storage);
     if (result != 0) return result;
     if (bitDepth == 8) SetDIBColorTable(imageSlots[slot].memoryDC, 0, 256, colors);
     PLR_SetStretchMode(slot, mode);

@@ -234,6 +234,26 @@ WT_CASE(ResizeKeepsPaletteNameZoomPlaceAndStretchMode) {
     CloseAllImages();
 }
 
+// A size that no zoom can show, or that no memory can hold, leaves the slot as it was.
+WT_CASE(ResizeThatCannotBeDoneKeepsTheSlot) {
+    CloseAllImages();
+    WT_REQUIRE(PLR_CreateImage(2, "strip", 10, 10, 200, 100, 100) == 0);
+    HWND window = imageSlots[2].window;
+    pixels32[2][5] = 0x123456;
+    struct Case {
+        int width, height, result;
+    } cases[] = {{1, 4000, 2}, {100000, 100000, 3}}; // no zoom fits; 40 GB
+    for (const Case& c : cases) {
+        WT_CHECK_EQ(PLR_ResizeImage(2, c.width, c.height), c.result);
+        WT_REQUIRE(imageSlots[2].inUse == 1);
+        WT_CHECK(imageSlots[2].window == window);
+        WT_CHECK(IsWindow(window));
+        WT_CHECK_EQ(imageSlots[2].width, 200);
+        WT_CHECK_EQ(pixels32[2][5], 0x123456u);
+    }
+    CloseAllImages();
+}
+
 WT_CASE(SetZoomResizesTheFrameAndTitle) {
     CloseAllImages();
     WT_REQUIRE(PLR_CreateImage(1, "zoom", 50, 60, 200, 100, 100) == 0);
