@@ -76,7 +76,7 @@ WT_CASE(DraggingTheFrameKeepsTheSize) {
     SetWindowPos(window, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // fully on the screen
     RECT before;
     GetWindowRect(window, &before);
-    SetCursorPos(before.right - 2, (before.top + before.bottom) / 2);
+    WT_REQUIRE(MoveMouseTo({before.right - 2, (before.top + before.bottom) / 2}));
     LogMark mark = MarkLog(probe);
     SendMouseFlags(MOUSEEVENTF_LEFTDOWN);
     WT_REQUIRE(!WaitForLogLine(probe, "size move begins", WAIT_TIMEOUT_MS, mark).empty());

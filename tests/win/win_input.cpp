@@ -31,16 +31,20 @@ bool CursorAt(POINT screen) {
     return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
 }
 
-// The buttons go only once the cursor has arrived, or the click would land where the mouse was.
-void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks) {
+bool MoveMouseTo(POINT screen) {
     INPUT move = {};
     move.type = INPUT_MOUSE;
     move.mi.dx = AbsoluteCoordinate(screen.x, GetSystemMetrics(SM_CXSCREEN));
     move.mi.dy = AbsoluteCoordinate(screen.y, GetSystemMetrics(SM_CYSCREEN));
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &move, sizeof move);
-    if (!WaitUntil([=] { return CursorAt(screen); }))
-        std::printf("the cursor did not reach %ld,%ld\n", screen.x, screen.y);
+    if (WaitUntil([=] { return CursorAt(screen); })) return true;
+    std::printf("the cursor did not reach %ld,%ld\n", screen.x, screen.y);
+    return false;
+}
+
+void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks) {
+    MoveMouseTo(screen);
     INPUT inputs[4] = {};
     int n = 0;
     for (int i = 0; i < clicks && n + 2 <= 4; ++i) {

@@ -8,8 +8,11 @@
 #include <functional>
 #include <vector>
 
+// Moves the mouse and waits until the cursor is there: a button pressed before then would act
+// where the mouse was. False after the timeout.
+bool MoveMouseTo(POINT screen);
 void SendKey(WORD key, bool control = false);                             // press and release, Ctrl held if asked
-void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks = 1); // at the point; 2 clicks: a double click
+void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks = 1); // moves there first; 2 clicks: a double click
 void SendLeftClick(POINT screen, int clicks = 1);
 void SendRightClick(POINT screen);
 void SendMouseFlags(DWORD flags, int dx = 0, int dy = 0); // one mouse event, e.g. a relative move
