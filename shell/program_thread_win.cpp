@@ -49,10 +49,17 @@ void RunExitSequence() {
     runState.stopRequested = 1;
     runState.exitState = EXIT_ASKED;
     if (shell.programThread != nullptr) {
-        // No messages are pumped here: the program thread needs nothing from the main thread to end.
+        // Only messages sent to this thread are handled meanwhile: the program thread may be ending
+        // through a call that waits on the main thread (the status line's text, file drop), while
+        // posted messages must wait for the message loop, which is ending.
         uint32_t start = ClockMs();
-        while (ProgramThreadExitCode() == STILL_ACTIVE && ClockMs() - start <= EXIT_WAIT_MS)
-            Sleep(0);
+        for (;;) {
+            uint32_t waited = ClockMs() - start;
+            if (ProgramThreadExitCode() != STILL_ACTIVE || waited > EXIT_WAIT_MS) break;
+            MsgWaitForMultipleObjects(1, &shell.programThread, FALSE, EXIT_WAIT_MS + 1 - waited, QS_SENDMESSAGE);
+            MSG msg;
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
         if (ProgramThreadExitCode() == STILL_ACTIVE) TerminateThread(shell.programThread, FORCED_EXIT_CODE);
     }
     int32_t asked = EXIT_ASKED;

@@ -16,6 +16,13 @@ void AppSetup() {
 
 void AppMain() {
     ProbeLog("appmain begin");
+    if (std::strcmp(probeMode, "reads") == 0) {
+        PLR_OpenTextWindow(0, 0, 0, 200, 100);
+        char line[256];
+        PLR_ReadLine(line);
+        ProbeLog("read ended");
+        return;
+    }
     bool forever = std::strcmp(probeMode, "forever") == 0;
     while (forever || runState.stopRequested == 0) {
         Sleep(5);

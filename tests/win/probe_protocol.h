@@ -13,6 +13,7 @@
 // Probe modes: how AppMain behaves.
 //   "returns": AppMain runs until stopRequested, then returns.
 //   "forever": AppMain never returns and ignores Stop.
+//   "reads": AppMain reads a line in text window 0; logs "read ended" when the read ends.
 //   "font": as "returns", and AppSetup sets the TrueType size to 20 x 30; logs "font set".
 
 // Messages the probe's main window takes from the runner (handled on the main thread).

@@ -185,6 +185,23 @@ WT_CASE(AppSetupMaySetTheTrueTypeSize) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+// The reading loop ends through calls that wait on the main thread (the status line's text), so
+// the exit sequence must handle what is sent to it while it waits for the program thread.
+WT_CASE(ExitWhileALineIsReadEndsTheThreadWithoutForce) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "reads"));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_START, 0);
+    HWND status = GetDlgItem(probe.mainWindow, ID_STATUS_LINE);
+    WT_REQUIRE(WaitUntil([&] { return WindowText(status).find("Input text") != std::string::npos; }));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+    std::string destroyed = WaitForLogLine(probe, "destroyed", 0);
+    WT_CHECK_EQ(LogNumber(destroyed, "thread_exit="), 0);
+    WT_CHECK(LogNumber(destroyed, "exit_ms=") < 1000);
+    WT_CHECK(!WaitForLogLine(probe, "read ended", 0).empty());
+}
+
 WT_CASE(RequestsUnderLoadLoseNoneAndNeverOverlap) {
     Probe probe;
     ProbeGuard guard{probe};
