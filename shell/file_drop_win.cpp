@@ -48,12 +48,15 @@ static void OpenPicture(const wchar_t* path, int* candidate) {
 }
 
 void OpenPictureFiles(const wchar_t* const* paths, int count) {
+    BeginMainWindowWork();
     int candidate = 0;
     for (int i = 0; i < count; ++i)
         OpenPicture(paths[i], &candidate);
+    EndMainWindowWork();
 }
 
 void OnDropFiles(HDROP drop) {
+    BeginMainWindowWork();
     UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     int candidate = 0;
     for (UINT i = 0; i < count; ++i) {
@@ -63,6 +66,7 @@ void OnDropFiles(HDROP drop) {
         OpenPicture(path, &candidate);
     }
     DragFinish(drop);
+    EndMainWindowWork();
 }
 
 void OpenCommandLinePictures() {

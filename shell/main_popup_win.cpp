@@ -8,7 +8,8 @@ enum { ENABLED = 0, GREYED = 3 };
 
 HMENU BuildMainPopup() {
     // Commands that make windows or paste are offered only while the program thread can serve them.
-    int state = (runState.running == 1 || runState.lineInputOwner != 0) ? GREYED : ENABLED;
+    bool busy = runState.running == 1 || runState.lineInputOwner != 0 || IsMainWindowBusy();
+    int state = busy ? GREYED : ENABLED;
     HMENU popup = CreatePopupMenu();
     InsertMenuText(popup, 0, state, CMD_PASTE, "Paste\tCtrl+V");
     InsertMenuSeparator(popup, 1);

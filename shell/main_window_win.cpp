@@ -42,8 +42,16 @@ static LRESULT OnCreate(HWND window) {
     return 0;
 }
 
+static int mainWindowWork; // pieces of work under way, nested ones counted too
+
+void BeginMainWindowWork() { ++mainWindowWork; }
+
+void EndMainWindowWork() { --mainWindowWork; }
+
+bool IsMainWindowBusy() { return mainWindowWork > 0; }
+
 static void OnStart() {
-    if (runState.running == 0) runState.startRequested = 1;
+    if (runState.running == 0 && !IsMainWindowBusy()) runState.startRequested = 1;
 }
 
 static void OnStop() { runState.stopRequested = 1; }

@@ -10,6 +10,13 @@ enum { WM_OPEN_COMMAND_LINE = WM_APP + 0x100 };
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Work of the main window that pumps messages while it waits for requests (a drop, the pictures of
+// the command line): Start, chosen meanwhile, would run the application on half-made windows, so
+// it is ignored and greyed until the work is done. Main thread only.
+void BeginMainWindowWork();
+void EndMainWindowWork();
+bool IsMainWindowBusy();
+
 HMENU BuildMainPopup(); // built anew for each right click; the caller destroys it
 void ShowMainPopup(HWND window);
 

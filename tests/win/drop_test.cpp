@@ -168,6 +168,29 @@ WT_CASE(PopupGreysWhatCannotRunNow) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+// Start chosen while a drop waits for its requests would run the application on a black picture:
+// it is ignored, and greyed in the popup, until the drop is done.
+WT_CASE(StartDuringADropIsIgnoredAndGreyed) {
+    PrepareDropFolder();
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    LogMark mark = MarkLog(probe);
+    WT_REQUIRE(DropOnProbe(probe, {DropFolder() + L"b.png"}, WAIT_TIMEOUT_MS, PROBE_DROP_AND_START_TAG));
+    std::vector<std::string> popup;
+    for (const std::string& line : LinesSince(probe, mark))
+        if (line.rfind("popup ", 0) == 0) popup.push_back(line.substr(6));
+    WT_CHECK(popup == ExpectedPopup(MF_GRAYED | MF_DISABLED));
+    WT_CHECK_EQ(ReportFlags(probe), std::string("flags start=0 running=0 stop=0 exit=0"));
+    WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 0);
+    std::vector<std::string> slots = ProbeSlots(probe);
+    WT_REQUIRE(slots.size() == 1u);
+    WT_CHECK_EQ(slots[0], SlotLine(0, 64, 48, PpmChecksum("chelsea_crop.ppm"), "000 b.png"));
+    WT_CHECK(PopupItems(probe) == ExpectedPopup(0)); // and offered again afterwards
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 void RightClick(HWND window) {
     RECT client;
     GetClientRect(window, &client);

@@ -158,12 +158,12 @@ void KillProbe(Probe& probe) {
     DeleteFileW(probe.logPath.c_str());
 }
 
-bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs) {
+bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs, unsigned tag) {
     std::wstring list;
     for (const std::wstring& path : paths)
         list += path + L'\0';
     list += L'\0';
-    COPYDATASTRUCT data = {PROBE_DROP_TAG, static_cast<DWORD>(list.size() * sizeof(wchar_t)), &list[0]};
+    COPYDATASTRUCT data = {tag, static_cast<DWORD>(list.size() * sizeof(wchar_t)), &list[0]};
     LogMark mark = MarkLog(probe);
     SendMessageW(probe.mainWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
     return !WaitForLogLine(probe, "drop done", timeoutMs, mark).empty();

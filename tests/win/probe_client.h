@@ -29,7 +29,8 @@ struct ProbeGuard {
 std::string ReadProbeLog(const Probe& probe);
 std::vector<std::string> LogLines(const Probe& probe);
 // Drops the files on the probe's main window as the shell would, and waits until it is handled.
-bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs = 15000);
+bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs = 15000,
+                 unsigned tag = PROBE_DROP_TAG);
 // The probe's open image slots: "slot %d bits=%d w=%d h=%d sum=%08x name=%s", one per slot.
 std::vector<std::string> ProbeSlots(Probe& probe);
 int CountLogLines(const Probe& probe, const char* prefix);

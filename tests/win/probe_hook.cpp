@@ -153,7 +153,7 @@ void LogPopup() {
 
 // Turns the paths of a WM_COPYDATA into a DROPFILES block, as the shell makes one, and drops it.
 void DropPaths(HWND window, const COPYDATASTRUCT* data) {
-    if (data->dwData != PROBE_DROP_TAG) return;
+    if (data->dwData != PROBE_DROP_TAG && data->dwData != PROBE_DROP_AND_START_TAG) return;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + data->cbData + sizeof(wchar_t));
     DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(block));
     drop->pFiles = sizeof(DROPFILES);
@@ -161,6 +161,10 @@ void DropPaths(HWND window, const COPYDATASTRUCT* data) {
     memcpy(drop + 1, data->lpData, data->cbData);
     GlobalUnlock(block);
     PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+    if (data->dwData == PROBE_DROP_AND_START_TAG) {
+        PostMessageW(window, WM_KEYDOWN, 'S', 1);
+        PostMessageW(window, WM_PROBE_POPUP, 0, 0);
+    }
 }
 
 // Through the main window's requests: a new slot, a picture drawn into it, a load aimed at a slot

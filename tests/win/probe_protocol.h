@@ -38,7 +38,9 @@ enum { PROBE_LOAD_REQUESTS = 2000 };
 
 // WM_COPYDATA with this tag carries file paths, each terminated, the list ending with an empty
 // one; the probe drops them on its main window as a real HDROP.
-enum { PROBE_DROP_TAG = 0x504C5244 };
+// With the second tag the probe also posts key S and WM_PROBE_POPUP behind the drop, so that both
+// are handled inside the drop's waits for its requests.
+enum { PROBE_DROP_TAG = 0x504C5244, PROBE_DROP_AND_START_TAG = 0x504C5253 };
 
 // The checksum the probe logs for a slot and the runner computes for a reference picture.
 inline unsigned PixelChecksum(const unsigned* pixels, int count) {
