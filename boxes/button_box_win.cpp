@@ -48,7 +48,7 @@ void PLR_OpenButtonBox(int x, int y, int nx, int ny) {
 }
 
 void PLR_SetButtonBoxTitle(int index, const char* label) {
-    if (IsButtonIndex(index)) SetWindowTextNarrow(buttonBox.buttons[index], label);
+    if (IsButtonIndex(index)) SetWindowTextNarrow(buttonBox.buttons[index], label != nullptr ? label : "");
 }
 
 void PLR_ResizeButtonBox(int clientWidth, int clientHeight) {

@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include <cstring>
 #include <cwchar>
 #include <initializer_list>
 
@@ -90,8 +91,10 @@ int RunFileDialog(const DialogSetup& setup, char path[FOLDER_CAPACITY]) {
     dialog.lpstrTitle = setup.title;
     dialog.Flags = setup.flags;
     BOOL chosen = setup.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!chosen) return 1;
-    WideToNarrow(file, path, FOLDER_CAPACITY);
+    // A path the 8-bit buffer cannot hold whole counts as not chosen: it would name another file.
+    char narrow[FOLDER_CAPACITY];
+    if (!chosen || PathToNarrow(file, narrow, FOLDER_CAPACITY) != 0) return 1;
+    memcpy(path, narrow, sizeof narrow);
     *setup.filterIndex = static_cast<int>(dialog.nFilterIndex);
     RememberFolder(file, setup.folder);
     return 0;
@@ -100,8 +103,9 @@ int RunFileDialog(const DialogSetup& setup, char path[FOLDER_CAPACITY]) {
 } // namespace
 
 int PLR_OpenFileDialog(const char* title, char path[FOLDER_CAPACITY]) {
+    if (path == nullptr) return 1;
     wchar_t wideTitle[256];
-    NarrowToWide(title, wideTitle, 256);
+    NarrowToWide(title != nullptr ? title : "", wideTitle, 256);
     DialogSetup setup = {wideTitle,  OPEN_FILTERS, &openFilterIndex,
                          openFolder, nullptr,      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
                          false};

@@ -6,7 +6,7 @@
 #include <cwchar>
 
 void PLR_GetBlock(void* buffer, int x0, int y0, int w, int h) {
-    if (!IsImageInUse(currentImage) || w <= 0 || h <= 0) return;
+    if (buffer == nullptr || !IsImageInUse(currentImage) || w <= 0 || h <= 0) return;
     const ImageSlot& slot = imageSlots[currentImage];
     int rowBytes = ImageRowBytes(slot);
     for (int64_t j = 0; j < h; ++j) {

@@ -115,7 +115,7 @@ int FindEncoder(const wchar_t* mimeType, CLSID* classId) {
 int PLR_LoadImageFile(const char* path, int x, int y) {
     if (!IsImageInUse(currentImage)) return 2;
     wchar_t widePath[FOLDER_CAPACITY];
-    NarrowToWide(path, widePath, FOLDER_CAPACITY);
+    if (PathToWide(path, widePath, FOLDER_CAPACITY) != 0) return 1;
     GpImage* image = nullptr;
     if (DllExports::GdipLoadImageFromFile(widePath, &image) != Ok || image == nullptr) return 1;
     UINT width = 0, height = 0;
@@ -143,8 +143,8 @@ int PLR_SaveImageFile(const char* path, int format, int width, int height) {
     CLSID encoder;
     if (FindEncoder(saveFormats[format].mimeType, &encoder) != 0) return 1;
     wchar_t widePath[FOLDER_CAPACITY];
-    NarrowToWide(path, widePath, FOLDER_CAPACITY);
-    AppendExtension(widePath, FOLDER_CAPACITY, saveFormats[format].extension);
+    if (PathToWide(path, widePath, FOLDER_CAPACITY) != 0) return 1;
+    if (AppendExtension(widePath, FOLDER_CAPACITY, saveFormats[format].extension) != 0) return 1;
 
     HBITMAP section = nullptr;
     GpBitmap* bitmap = imageSlots[currentImage].bitDepth == 8 ? EightBitBitmap(width, height, &section)

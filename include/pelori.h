@@ -4,7 +4,8 @@
 // code for a refusal that changes nothing, as a rule 1 for an index outside 0..255 or a closed slot;
 // each line lists its codes. Queries return what they ask for, and operations that cannot fail, or
 // that are silently ignored while there is nothing to act on, return nothing. Refusals are silent.
-// Text is 8-bit text in the system's ANSI code page.
+// Text is 8-bit text in the system's ANSI code page; a null text counts as "", a null path or
+// buffer as a refusal (the operation's failure code, or nothing done).
 #pragma once
 
 #include <atomic>
@@ -81,21 +82,23 @@ int PLR_GetPalette(uint32_t entries[256]);              // all 256 entries; 1 ba
 
 // ---------------------------------------------------------------------------------------------
 // Picture files
-// NOTE: paths are at most 259 bytes; the file dialogs fill a 260-byte buffer.
+// NOTE: paths are at most 259 bytes; a longer one, with its extension, is refused rather than cut.
+// The file dialogs fill a 260-byte buffer.
 // ---------------------------------------------------------------------------------------------
 
 // Draws the picture file into the current image at (x, y), at its own size.
-// 0 done; 1 not a readable picture; 2 the current image is a bad slot.
+// 0 done; 1 not a readable picture, or no path; 2 the current image is a bad slot.
 int PLR_LoadImageFile(const char* path, int x, int y);
 // Writes the top-left width x height block of the current image: format 0 BMP, 1 JPEG, 2 GIF,
-// 3 PNG, 4 TIFF; the extension is appended unless present. 0 written; 1 failed; 2 empty size;
-// 3 the current image is a bad slot.
+// 3 PNG, 4 TIFF; the extension is appended unless present. 0 written; 1 failed (no such format,
+// no path, or a path too long); 2 empty size; 3 the current image is a bad slot.
 int PLR_SaveImageFile(const char* path, int format, int width, int height);
 // Copies the w x h block at (x0, y0) of the current image into buffer, rows without padding: w
 // words per row for a 32-bit image, w bytes for an 8-bit one. Pixels outside the image read 0;
 // nothing is written while the current image is closed.
 void PLR_GetBlock(void* buffer, int x0, int y0, int w, int h);
-int PLR_OpenFileDialog(const char* title, char path[260]); // 0 chosen; 1 cancelled
+// 0 chosen; 1 cancelled, or the chosen path has no 8-bit form that fits (path unchanged).
+int PLR_OpenFileDialog(const char* title, char path[260]);
 
 // ---------------------------------------------------------------------------------------------
 // Text windows

@@ -30,7 +30,7 @@ static void OpenPicture(const wchar_t* path, int* candidate) {
     UINT width, height;
     if (!MeasurePicture(full, &width, &height)) return;
     char fullNarrow[FOLDER_CAPACITY], fileName[FOLDER_CAPACITY];
-    WideToNarrow(full, fullNarrow, FOLDER_CAPACITY);
+    if (PathToNarrow(full, fullNarrow, FOLDER_CAPACITY) != 0) return; // no 8-bit path names it
     WideToNarrow(lastComponent, fileName, FOLDER_CAPACITY);
     while (*candidate < SLOT_COUNT) {
         int slot = (*candidate)++;
@@ -38,8 +38,11 @@ static void OpenPicture(const wchar_t* path, int* candidate) {
         FormatDropName(name, slot, fileName, IsAnsiLeadByte);
         int result = RequestCreateImage(slot, name, static_cast<int>(width), static_cast<int>(height), 32);
         if (result == 0) {
-            RequestLoadImage(slot, fullNarrow);
-            RequestRedrawImage(slot);
+            // A window without its picture would be taken for one: it closes, on its own thread.
+            if (RequestLoadImage(slot, fullNarrow) == 1 && PLR_IsImageOpen(slot))
+                SendMessageW(imageSlots[slot].window, WM_CLOSE, 0, 0);
+            else
+                RequestRedrawImage(slot);
             PLR_SelectPreviousImage();
             return;
         }

@@ -54,6 +54,6 @@ int64_t PerformanceCounter() {
 
 void PLR_Pause(const char* text) {
     wchar_t wide[256];
-    NarrowToWide(text, wide, 256);
+    NarrowToWide(text != nullptr ? text : "", wide, 256);
     MessageBoxW(nullptr, wide, L"Pause", MB_OK);
 }

@@ -28,6 +28,32 @@ int NarrowToWide(const char* text, wchar_t* out, int capacity) {
     return length;
 }
 
+// A code page of UTF-8 has every character; the default-character test is not allowed for it.
+static int ExactNarrow(const wchar_t* text, char* out, int capacity) {
+    BOOL lossy = FALSE;
+    bool utf8 = GetACP() == CP_UTF8;
+    int written = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, -1, out, capacity, nullptr,
+                                      utf8 ? nullptr : &lossy);
+    return written > 0 && !lossy ? 0 : 1;
+}
+
+int PathToNarrow(const wchar_t* path, char* out, int capacity) {
+    if (capacity <= 0) return 1;
+    if (ExactNarrow(path, out, capacity) == 0) return 0;
+    wchar_t shortPath[MAX_PATH];
+    DWORD length = GetShortPathNameW(path, shortPath, MAX_PATH);
+    if (length > 0 && length < MAX_PATH && ExactNarrow(shortPath, out, capacity) == 0) return 0;
+    out[0] = '\0';
+    return 1;
+}
+
+int PathToWide(const char* path, wchar_t* out, int capacity) {
+    if (capacity <= 0) return 1;
+    if (path != nullptr && MultiByteToWideChar(CP_ACP, 0, path, -1, out, capacity) > 0) return 0;
+    out[0] = L'\0';
+    return 1;
+}
+
 int WideToNarrow(const wchar_t* text, char* out, int capacity) {
     if (capacity <= 0) return 0;
     int written = WideCharToMultiByte(CP_ACP, 0, text, -1, out, capacity, nullptr, nullptr);

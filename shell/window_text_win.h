@@ -11,6 +11,13 @@ int WideToNarrow(const wchar_t* text, char* out, int capacity);
 
 bool IsAnsiLeadByte(unsigned char byte); // a lead byte of the system code page
 
+// Paths must arrive whole, or they name another file. PathToNarrow gives the 8-bit form of a
+// path, or, when the code page lacks one of its characters, of the volume's short (8.3) form;
+// PathToWide gives the UTF-16 form of an 8-bit path. Both return 0, or 1 (out is "") when the
+// path does not fit in capacity or has no such form.
+int PathToNarrow(const wchar_t* path, char* out, int capacity);
+int PathToWide(const char* path, wchar_t* out, int capacity);
+
 void SetStatusText(const char* text); // laid into the status line's field, roughly centred
 void SetStatusColorDepth();           // the status line's resting text: "%d-bit color"
 void InsertMenuText(HMENU menu, int position, int state, int id, const char* text);

@@ -101,7 +101,7 @@ void WaitBriefly() { MsgWaitForMultipleObjects(0, nullptr, FALSE, IDLE_WAIT_MS, 
 } // namespace
 
 void PLR_ReadLine(char* buffer) {
-    if (!IsOpenTextWindow(currentTextWindow)) return;
+    if (buffer == nullptr || !IsOpenTextWindow(currentTextWindow)) return;
     buffer[0] = '\0';
     Reading reading;
     reading.index = currentTextWindow;

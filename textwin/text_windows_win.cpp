@@ -153,7 +153,7 @@ int ScrollTextWindow(int index) {
 }
 
 void PLR_Printf(const char* format, ...) {
-    if (!IsOpenTextWindow(currentTextWindow)) return;
+    if (format == nullptr || !IsOpenTextWindow(currentTextWindow)) return;
     TextWindowSlot* slot = &textWindows[currentTextWindow];
     char text[PRINTF_CAPACITY];
     va_list args;

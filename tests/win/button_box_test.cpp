@@ -113,6 +113,8 @@ WT_CASE(OpenLaysOutTheGrid) {
     WT_CHECK_EQ(buttonBox.count, 20);
     WT_CHECK_EQ(Label(0), std::string("0"));
     WT_CHECK_EQ(Label(19), std::string("19"));
+    PLR_SetButtonBoxTitle(19, nullptr); // no text: an empty label
+    WT_CHECK_EQ(Label(19), std::string(""));
     RECT button;
     GetWindowRect(buttonBox.buttons[3], &button);
     MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&button), 2);
@@ -303,6 +305,7 @@ WT_CASE(ALabelWithALineBreakShowsOnTwoLines) {
     PLR_SetButtonBoxTitle(0, "Upper\nLower");
     PLR_SetButtonBoxTitle(1, "Single");
     PLR_SetButtonBoxTitle(2, "not a button");
+    PLR_SetButtonBoxTitle(-1, nullptr);
     UpdateWindow(buttonBox.window);
     WT_CHECK_EQ(Label(0), std::string("Upper\nLower"));
     // Read from the screen once the buttons have been painted there.

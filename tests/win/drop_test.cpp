@@ -106,6 +106,24 @@ WT_CASE(DroppedFilesThatAreNoPictureOrTooLargeAreSkipped) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+// A name the 8-bit code page cannot spell is opened through the volume's short name; the
+// window's name shows what the code page makes of it.
+WT_CASE(DroppedPictureNamedOutsideTheCodePageOpens) {
+    PrepareDropFolder();
+    std::wstring folder = DropFolder();
+    std::wstring cat = folder + L"\u732B.png";
+    CopyFileW((folder + L"b.png").c_str(), cat.c_str(), FALSE);
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    WT_REQUIRE(DropOnProbe(probe, {cat}));
+    std::vector<std::string> slots = ProbeSlots(probe);
+    WT_REQUIRE(slots.size() == 1u);
+    WT_CHECK_EQ(slots[0], SlotLine(0, 64, 48, PpmChecksum("chelsea_crop.ppm"), "000 ?.png"));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 WT_CASE(PicturesOnTheCommandLineOpenAsIfDropped) {
     PrepareDropFolder();
     std::wstring folder = DropFolder();

@@ -452,6 +452,63 @@ WT_CASE(SavedPicturesLoadBack) {
     WT_CHECK_EQ(PLR_SaveImageFile(TempPath("none").c_str(), 3, 10, 10), 3);
 }
 
+// Refusals that change nothing: no such format, no size, no path, and a path too long for the
+// 8-bit buffer (it would be cut and name another file).
+WT_CASE(SaveAndLoadRefuseWhatTheyCannotDo) {
+    CloseAllImages();
+    WT_REQUIRE(PLR_CreateImage(0, "source", 0, 0, 8, 8, 100) == 0);
+    std::string base = TempPath("plr_refused");
+    std::string tooLong = TempPath(std::string(300, 'x').c_str());
+    // Fits alone, but not with the extension that saving appends.
+    std::string noRoomForExtension = base + std::string(257 - base.size(), 'y');
+    struct Case {
+        const char* name;
+        const char* path;
+        int format, width, height, result;
+    } cases[] = {
+        {"format 5", base.c_str(), 5, 8, 8, 1},
+        {"format -1", base.c_str(), -1, 8, 8, 1},
+        {"negative width", base.c_str(), 3, -1, 8, 2},
+        {"negative height", base.c_str(), 3, 8, -5, 2},
+        {"no path", nullptr, 3, 8, 8, 1},
+        {"path too long", tooLong.c_str(), 3, 8, 8, 1},
+        {"no room for the extension", noRoomForExtension.c_str(), 3, 8, 8, 1},
+    };
+    for (const Case& c : cases) {
+        int result = PLR_SaveImageFile(c.path, c.format, c.width, c.height);
+        if (result != c.result) printf("case: %s\n", c.name);
+        WT_CHECK_EQ(result, c.result);
+    }
+    WT_CHECK(!FileExists(base + ".png"));
+    WT_CHECK(!FileExists(base + ".bmp"));
+    WT_CHECK_EQ(PLR_LoadImageFile(nullptr, 0, 0), 1);
+    WT_CHECK_EQ(PLR_LoadImageFile(tooLong.c_str(), 0, 0), 1);
+    char path[260] = "unchanged";
+    WT_CHECK_EQ(PLR_OpenFileDialog("Load image file", nullptr), 1);
+    WT_CHECK_EQ(std::string(path), std::string("unchanged"));
+    PLR_GetBlock(nullptr, 0, 0, 4, 4); // nowhere to copy to: nothing happens
+    CloseAllImages();
+}
+
+// The pause box shows an empty text for no text.
+WT_CASE(PauseWithoutTextShowsAnEmptyBox) {
+    HANDLE closer = CreateThread(
+        nullptr, 0,
+        [](void*) -> DWORD {
+            HWND box = WaitForWindow(L"#32770", L"Pause", GetCurrentProcessId());
+            if (box == nullptr) return 1;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return 0;
+        },
+        nullptr, 0, nullptr);
+    PLR_Pause(nullptr);
+    WaitForSingleObject(closer, 2 * WAIT_TIMEOUT_MS);
+    DWORD answered = 1;
+    GetExitCodeThread(closer, &answered);
+    CloseHandle(closer);
+    WT_CHECK_EQ(static_cast<long long>(answered), 0ll);
+}
+
 WT_CASE(ThirtyTwoBitPngHasNoAlpha) {
     CloseAllImages();
     WT_REQUIRE(PLR_CreateImage(0, "rgb", 0, 0, 8, 8, 100) == 0);

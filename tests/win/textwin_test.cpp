@@ -228,6 +228,16 @@ WT_CASE(OutputWithNoWindowOpenDoesNothing) {
     WT_CHECK_EQ(PLR_DestroyTextWindow(-1), 1);
 }
 
+WT_CASE(NoFormatOrNoBufferDoesNothing) {
+    CloseAllTextWindows();
+    WT_REQUIRE(PLR_OpenTextWindow(1, 0, 0, 200, 100) == 0);
+    PLR_Printf(nullptr);
+    PLR_ReadLine(nullptr);
+    WT_CHECK_EQ(textWindows[1].cursorX, 0);
+    WT_CHECK_EQ(runState.lineInputOwner.load(), 0);
+    CloseAllTextWindows();
+}
+
 WT_CASE(DestroyingTheCurrentWindowSelectsTheLowestOpen) {
     CloseAllTextWindows();
     for (int index : {3, 7, 5})
