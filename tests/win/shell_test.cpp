@@ -76,13 +76,14 @@ WT_CASE(DraggingTheFrameKeepsTheSize) {
     SetWindowPos(window, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // fully on the screen
     RECT before;
     GetWindowRect(window, &before);
-    WT_REQUIRE(MoveMouseTo({before.right - 2, (before.top + before.bottom) / 2}));
+    POINT edge = {before.right - 2, (before.top + before.bottom) / 2};
+    WT_REQUIRE(MoveMouseTo(edge));
     LogMark mark = MarkLog(probe);
-    SendMouseFlags(MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(edge, MOUSEEVENTF_LEFTDOWN);
     WT_REQUIRE(!WaitForLogLine(probe, "size move begins", WAIT_TIMEOUT_MS, mark).empty());
-    SendMouseFlags(MOUSEEVENTF_MOVE, 40);
-    SendMouseFlags(MOUSEEVENTF_MOVE, 40);
-    SendMouseFlags(MOUSEEVENTF_LEFTUP);
+    SendMouseAt({edge.x + 40, edge.y}, 0);
+    SendMouseAt({edge.x + 80, edge.y}, 0);
+    SendMouseAt({edge.x + 80, edge.y}, MOUSEEVENTF_LEFTUP);
     WT_REQUIRE(!WaitForLogLine(probe, "size move ends", WAIT_TIMEOUT_MS, mark).empty());
     RECT after;
     GetWindowRect(window, &after);

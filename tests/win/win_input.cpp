@@ -31,16 +31,30 @@ bool CursorAt(POINT screen) {
     return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
 }
 
+static INPUT MouseAt(POINT screen, DWORD flags);
+
 bool MoveMouseTo(POINT screen) {
-    INPUT move = {};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = AbsoluteCoordinate(screen.x, GetSystemMetrics(SM_CXSCREEN));
-    move.mi.dy = AbsoluteCoordinate(screen.y, GetSystemMetrics(SM_CYSCREEN));
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT move = MouseAt(screen, 0);
     SendInput(1, &move, sizeof move);
     if (WaitUntil([=] { return CursorAt(screen); })) return true;
     std::printf("the cursor did not reach %ld,%ld\n", screen.x, screen.y);
     return false;
+}
+
+// Each button event carries its point too: a stale move of the display's own pointer may still
+// arrive after the cursor was seen there.
+static INPUT MouseAt(POINT screen, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = AbsoluteCoordinate(screen.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = AbsoluteCoordinate(screen.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+void SendMouseAt(POINT screen, DWORD flags) {
+    INPUT input = MouseAt(screen, flags);
+    SendInput(1, &input, sizeof input);
 }
 
 void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks) {
@@ -48,11 +62,9 @@ void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks) {
     INPUT inputs[4] = {};
     int n = 0;
     for (int i = 0; i < clicks && n + 2 <= 4; ++i) {
-        inputs[n++].mi.dwFlags = down;
-        inputs[n++].mi.dwFlags = up;
+        inputs[n++] = MouseAt(screen, down);
+        inputs[n++] = MouseAt(screen, up);
     }
-    for (int i = 0; i < n; ++i)
-        inputs[i].type = INPUT_MOUSE;
     SendInput(static_cast<UINT>(n), inputs, sizeof inputs[0]);
 }
 
@@ -61,15 +73,6 @@ void SendLeftClick(POINT screen, int clicks) {
 }
 
 void SendRightClick(POINT screen) { SendMouseButton(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
-
-void SendMouseFlags(DWORD flags, int dx, int dy) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    SendInput(1, &input, sizeof input);
-}
 
 namespace {
 

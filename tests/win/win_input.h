@@ -15,7 +15,7 @@ void SendKey(WORD key, bool control = false);                             // pre
 void SendMouseButton(POINT screen, DWORD down, DWORD up, int clicks = 1); // moves there first; 2 clicks: a double click
 void SendLeftClick(POINT screen, int clicks = 1);
 void SendRightClick(POINT screen);
-void SendMouseFlags(DWORD flags, int dx = 0, int dy = 0); // one mouse event, e.g. a relative move
+void SendMouseAt(POINT screen, DWORD flags); // one mouse event at that point
 
 struct InputStep {
     std::function<bool()> ready; // waited for before acting; null: at once
