@@ -31,6 +31,25 @@ static void BackOneRow(LineEditor* editor, TextWindowSlot* window, int x) {
     window->cursorY -= editor->cellHeight;
 }
 
+void KeepRoomForTheCaret(TextWindowSlot* window, const LineEditorSink* sink) {
+    if (window->cursorX == 0 || window->cursorX + window->cellWidth <= window->width) return;
+    window->cursorX = 0;
+    window->cursorY += window->cellHeight;
+    if (ScrollIfNeeded(window, sink->scroll)) sink->invalidateAll(sink->context);
+}
+
+void RelayLine(LineEditor* editor, TextWindowSlot* window, const LineEditorSink* sink) {
+    wchar_t line[LINE_MAX_UNITS + 1];
+    int length = editor->length;
+    std::memcpy(line, editor->line, sizeof line);
+    int phase = editor->caretPhase;
+    StartLineEditor(editor, *window);
+    editor->caretPhase = phase;
+    KeepRoomForTheCaret(window, sink);
+    for (int i = 0; i < length; ++i)
+        InsertLineCharacter(editor, window, line[i], sink);
+}
+
 void InsertLineCharacter(LineEditor* editor, TextWindowSlot* window, wchar_t unit, const LineEditorSink* sink) {
     if (editor->length >= LINE_MAX_UNITS) return;
     int cells = CharacterCells(unit), cw = editor->cellWidth;

@@ -26,6 +26,12 @@ struct LineEditorSink {
 };
 
 void StartLineEditor(LineEditor* editor, const TextWindowSlot& window);
+// The caret needs a whole cell: a line that would start past the last one (a prompt that filled
+// its row) starts on the next row. Not a break of the line: backspace never goes back before it.
+void KeepRoomForTheCaret(TextWindowSlot* window, const LineEditorSink* sink);
+// Lays the line typed so far out again from the window's cursor, after the window lost what it
+// showed (a new size gives a new, empty back buffer): the rows are counted afresh.
+void RelayLine(LineEditor* editor, TextWindowSlot* window, const LineEditorSink* sink);
 // Inserts a unit unless the line is full (then it is dropped).
 void InsertLineCharacter(LineEditor* editor, TextWindowSlot* window, wchar_t unit, const LineEditorSink* sink);
 void DeleteLineCharacter(LineEditor* editor, TextWindowSlot* window, const LineEditorSink* sink);

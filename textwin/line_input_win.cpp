@@ -43,6 +43,7 @@ namespace {
 struct Reading {
     int index; // the text window that reads
     LineEditor editor;
+    HBITMAP backBuffer; // the window's back buffer the line is drawn in; a new size makes a new one
 };
 
 TextWindowSlot* ReadingWindow(const Reading& reading) { return &textWindows[reading.index]; }
@@ -114,11 +115,18 @@ void PLR_ReadLine(char* buffer) {
     StartLineEditor(&reading.editor, *ReadingWindow(reading));
     TextLayoutSink scroll = {&reading, ScrollRun, ScrollBlock};
     LineEditorSink sink = {&reading, DrawCellsInWindow, DrawCaretInWindow, InvalidateWindow, &scroll};
+    KeepRoomForTheCaret(ReadingWindow(reading), &sink);
+    reading.backBuffer = ReadingWindow(reading)->backBuffer;
     uint32_t lastBlink = ClockMs();
     LineEditor& editor = reading.editor;
 
     for (;;) {
         PumpDialogMessages();
+        if (runState.lineInputOwner != 0 && ReadingWindow(reading)->backBuffer != reading.backBuffer) {
+            // Resized: the window is empty and its cursor home; the line so far is shown again.
+            reading.backBuffer = ReadingWindow(reading)->backBuffer;
+            RelayLine(&editor, ReadingWindow(reading), &sink);
+        }
         wchar_t key = TakeKey();
         if (key == L'\t') key = L' ';
         if (key == L'\r') {

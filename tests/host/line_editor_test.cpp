@@ -149,6 +149,59 @@ TEST(LineEditor, ANarrowWindowBreaksTwicePerCharacterWithoutOverflow) {
     EXPECT_EQ(editor.length, 0);
 }
 
+// A prompt that ends at the right edge leaves no cell for the caret: the line starts on the next row,
+// and backspace stops at its start.
+TEST(LineEditor, APromptThatFillsItsRowPutsTheLineOnTheNext) {
+    struct Case {
+        const char* what;
+        int cursorX, height;
+        int lineX, lineY;
+        bool scrolls;
+    } cases[] = {
+        {"exactly at the edge", 200, 300, 0, 12, false},
+        {"less than a cell left", 196, 300, 0, 12, false},
+        {"one cell left", 192, 300, 192, 0, false},
+        {"on the last row", 200, 24, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TextWindowSlot window = Window(200, c.height, c.cursorX, 0);
+        LineEditor editor;
+        StartLineEditor(&editor, window);
+        Recorder recorder;
+        KeepRoomForTheCaret(&window, &recorder.sink);
+        EXPECT_EQ(window.cursorX, c.lineX);
+        EXPECT_EQ(window.cursorY, c.lineY);
+        EXPECT_EQ(!recorder.ops.empty() && recorder.ops[0] == "scroll", c.scrolls);
+        Type(&editor, &window, L"ab\b\b\b", &recorder);
+        EXPECT_EQ(window.cursorX, c.lineX);
+        EXPECT_EQ(window.cursorY, c.lineY);
+        EXPECT_EQ(editor.rows, 0);
+    }
+}
+
+// A resize clears the window and homes its cursor: the line is laid out again, with its rows
+// counted for the new width, so backspacing all of it ends at the home position.
+TEST(LineEditor, ALineLaidOutAgainAfterAResizeDeletesBackToTheStart) {
+    TextWindowSlot window = Window(40, 300);
+    LineEditor editor;
+    StartLineEditor(&editor, window);
+    Recorder recorder;
+    Type(&editor, &window, L"abcdefghijkl", &recorder); // five per row in 40 pixels: two breaks
+    EXPECT_EQ(editor.rows, 2);
+    window.width = 200;
+    window.cursorX = window.cursorY = 0;
+    RelayLine(&editor, &window, &recorder.sink);
+    EXPECT_EQ(editor.rows, 0);
+    EXPECT_EQ(editor.length, 12);
+    EXPECT_EQ(window.cursorX, 96);
+    EXPECT_EQ(window.cursorY, 0);
+    Type(&editor, &window, std::wstring(12, L'\b'), &recorder);
+    EXPECT_EQ(window.cursorX, 0);
+    EXPECT_EQ(window.cursorY, 0);
+    EXPECT_EQ(editor.length, 0);
+}
+
 TEST(KeyQueue, HoldsUpTo256UnitsInOrder) {
     while (TakeKey() != 0) {
     }

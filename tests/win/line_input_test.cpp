@@ -106,6 +106,43 @@ WT_CASE(TypedLineIsEditedEchoedAndRemembered) {
     CloseAllTextWindows();
 }
 
+// A prompt that fills its row: the line starts on the next row, inside the window.
+WT_CASE(APromptAtTheRightEdgePutsTheLineOnTheNextRow) {
+    CloseAllTextWindows();
+    WT_REQUIRE(PLR_OpenTextWindow(1, 0, 0, 400, 300) == 0);
+    TextWindowSlot& slot = textWindows[1];
+    while (slot.cursorY == 0 && slot.cursorX + slot.cellWidth <= slot.width)
+        PLR_Printf("W");
+    WT_REQUIRE(slot.cursorY == 0); // no whole cell left on the first row
+    WT_CHECK_EQ(ReadTyped(Chars(slot.window, L"ab\r")), std::string("ab"));
+    WT_CHECK_EQ(slot.cursorY, 2 * slot.cellHeight); // the prompt's row, the line's, then the next
+    // "a" and "b" stand in the first two cells of the line's row: none of it went past the edge.
+    for (int cell = 0; cell < 2; ++cell) {
+        int lit = 0;
+        for (int y = slot.cellHeight; y < 2 * slot.cellHeight; ++y)
+            for (int x = cell * slot.cellWidth; x < (cell + 1) * slot.cellWidth; ++x)
+                lit += GetPixel(slot.memoryDC, x, y) != 0;
+        WT_CHECK(lit > 0);
+    }
+    CloseAllTextWindows();
+}
+
+// A new size clears the window during the read; the line so far is shown again, and backspace
+// stays inside the window.
+WT_CASE(AResizeDuringTheReadShowsTheLineAgain) {
+    CloseAllTextWindows();
+    WT_REQUIRE(PLR_OpenTextWindow(1, 0, 0, 40, 100) == 0);
+    TextWindowSlot& slot = textWindows[1];
+    HWND window = slot.window;
+    InputStep resize = {Reading, [=] { SendMessageW(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 100)); },
+                        [] { return !Reading() || textWindows[1].width == 200; }};
+    std::vector<InputStep> steps = Chars(window, L"abcdefghijkl") + std::vector<InputStep>{resize};
+    std::string line = ReadTyped(steps + Chars(window, std::wstring(12, L'\b').c_str()) + Chars(window, L"z\r"));
+    WT_CHECK_EQ(line, std::string("z"));
+    WT_CHECK_EQ(slot.cursorY, slot.cellHeight); // "z" on the first row, then the next
+    CloseAllTextWindows();
+}
+
 WT_CASE(CharactersTypedIntoAnotherWindowAreRead) {
     CloseAllTextWindows();
     WT_REQUIRE(PLR_OpenTextWindow(2, 0, 0, 200, 100) == 0);
