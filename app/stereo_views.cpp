@@ -1,6 +1,7 @@
 // The view pair in "result": the shifted view on the left, the unshifted picture on the right.
 #include "app/stereo.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -20,7 +21,9 @@ void CopyPictureRight(int width, int height) {
     }
     if (!pixels8[0] || width <= 0 || height <= 0) return;
     size_t rowBytes = static_cast<size_t>(PLR_GetImageRowBytes(0));
-    uint32_t* grey = static_cast<uint32_t*>(malloc(static_cast<size_t>(width) * static_cast<size_t>(height) * 4));
+    // Counted in 64 bits: a 32-bit process could not hold four bytes for each of its bytes.
+    uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4;
+    uint32_t* grey = bytes <= SIZE_MAX ? static_cast<uint32_t*>(malloc(static_cast<size_t>(bytes))) : nullptr;
     if (!grey) return;
     for (size_t y = 0; y < static_cast<size_t>(height); ++y)
         for (size_t x = 0; x < static_cast<size_t>(width); ++x)

@@ -9,3 +9,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(PLR_OBJDUMP i686-w64-mingw32-objdump)
+# Floating point in SSE2 registers, as the x86_64 build that the tests run computes it: x87
+# arithmetic would keep 80-bit intermediates, with results that depend on the thread's precision.
+# Windows calls back with a stack aligned to 4 bytes only; functions that need more realign it.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -mincoming-stack-boundary=2")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse -mincoming-stack-boundary=2")

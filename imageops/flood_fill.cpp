@@ -1,7 +1,8 @@
 #include "imageops/pixels.h"
 #include "plr_imageops.h"
 
-#include <vector>
+#include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -9,13 +10,37 @@ struct Seed {
     int x, y;
 };
 
+// The pixels still to look at. It grows as needed; when memory runs out it keeps what it has and
+// refuses more, so the fill stops short instead of writing anywhere.
+struct SeedStack {
+    Seed* seeds = nullptr;
+    size_t count = 0, capacity = 0;
+    bool full = false;
+    ~SeedStack() { free(seeds); }
+};
+
+bool Push(SeedStack* stack, Seed seed) {
+    if (stack->count == stack->capacity) {
+        size_t capacity = stack->capacity == 0 ? 256 : stack->capacity * 2;
+        void* grown = capacity <= SIZE_MAX / sizeof(Seed) ? realloc(stack->seeds, capacity * sizeof(Seed)) : nullptr;
+        if (grown == nullptr) {
+            stack->full = true;
+            return false;
+        }
+        stack->seeds = static_cast<Seed*>(grown);
+        stack->capacity = capacity;
+    }
+    stack->seeds[stack->count++] = seed;
+    return true;
+}
+
 // PLR_ProbePixel gives -1 outside, which no target value (0..0xFFFFFFFF) equals.
 bool HasValue(int x, int y, int64_t target) { return PLR_ProbePixel(x, y) == target; }
 
 // Pushes a neighbour row's pixel once per stretch of target-valued pixels along the run.
-void CheckNeighbour(int x, int y, int64_t target, bool* armed, std::vector<Seed>* seeds) {
+void CheckNeighbour(int x, int y, int64_t target, bool* armed, SeedStack* seeds) {
     if (HasValue(x, y, target)) {
-        if (*armed) seeds->push_back({x, y});
+        if (*armed) Push(seeds, {x, y});
         *armed = false;
     } else {
         *armed = true;
@@ -23,7 +48,7 @@ void CheckNeighbour(int x, int y, int64_t target, bool* armed, std::vector<Seed>
 }
 
 // Fills the run through the seed and queues the rows above and below, above first.
-void FillRun(Seed seed, int64_t target, std::vector<Seed>* seeds) {
+void FillRun(Seed seed, int64_t target, SeedStack* seeds) {
     int left = seed.x;
     while (HasValue(left - 1, seed.y, target))
         --left;
@@ -43,16 +68,16 @@ void PLR_FloodFill(int x, int y) {
     if (target < 0) return;
     int64_t fill = CurrentImageExtent().bitDepth == 8 ? (drawingColor & 0xFF) : drawingColor;
     if (fill == target) return;
-    // The stack grows as needed: every push is a target-valued pixel next to a filled run, so
-    // it stays within twice the image's pixel count, and no part of the region is ever dropped.
-    std::vector<Seed> seeds;
+    // Every push is a target-valued pixel next to a filled run, so the stack stays within twice
+    // the image's pixel count, and no part of the region is dropped while memory lasts.
+    SeedStack seeds;
     Seed seed = {x, y};
     for (;;) {
         FillRun(seed, target, &seeds);
+        if (seeds.full) return;
         bool found = false;
-        while (!seeds.empty() && !found) {
-            seed = seeds.back();
-            seeds.pop_back();
+        while (seeds.count > 0 && !found) {
+            seed = seeds.seeds[--seeds.count];
             found = HasValue(seed.x, seed.y, target);
         }
         if (!found) return;

@@ -63,7 +63,8 @@ GpBitmap* EightBitBitmap(int width, int height, HBITMAP* section) {
     PLR_GetPalette(reinterpret_cast<uint32_t*>(dib.colors));
     void* bits = nullptr;
     *section = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&dib), DIB_RGB_COLORS, &bits, nullptr, 0);
-    uint8_t* block = static_cast<uint8_t*>(malloc(static_cast<size_t>(width) * height));
+    int64_t blockBytes = PixelBlockBytes(width, height, 1, 1);
+    uint8_t* block = blockBytes > 0 ? static_cast<uint8_t*>(malloc(static_cast<size_t>(blockBytes))) : nullptr;
     GpBitmap* bitmap = nullptr;
     if (*section != nullptr && block != nullptr) {
         PLR_GetBlock(block, 0, 0, width, height);
@@ -78,7 +79,8 @@ GpBitmap* EightBitBitmap(int width, int height, HBITMAP* section) {
 
 // The current 32-bit image as a 24-bit GDI+ bitmap: the fourth byte of each pixel is dropped.
 GpBitmap* TwentyFourBitBitmap(int width, int height) {
-    uint32_t* block = static_cast<uint32_t*>(malloc(static_cast<size_t>(width) * height * 4));
+    int64_t blockBytes = PixelBlockBytes(width, height, 4, 1);
+    uint32_t* block = blockBytes > 0 ? static_cast<uint32_t*>(malloc(static_cast<size_t>(blockBytes))) : nullptr;
     if (block == nullptr) return nullptr;
     PLR_GetBlock(block, 0, 0, width, height);
     GpBitmap* wide = nullptr;
@@ -138,7 +140,8 @@ int PLR_LoadImageFile(const char* path, int x, int y) {
 
 int PLR_SaveImageFile(const char* path, int format, int width, int height) {
     if (!IsImageInUse(currentImage)) return 3;
-    if (width <= 0 || height <= 0) return 2;
+    // A block larger than any the framework holds is refused as an empty one is.
+    if (width <= 0 || height <= 0 || PixelBlockBytes(width, height, 4, 4) < 0) return 2;
     if (format < 0 || format >= static_cast<int>(sizeof saveFormats / sizeof saveFormats[0])) return 1;
     CLSID encoder;
     if (FindEncoder(saveFormats[format].mimeType, &encoder) != 0) return 1;

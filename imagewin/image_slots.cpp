@@ -1,7 +1,7 @@
 #include "imagewin/image_slots.h"
 
 #include <algorithm>
-#include <cmath>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -24,6 +24,15 @@ int FindImageSlot(HWND__* window) {
 }
 
 int ImageRowBytes(const ImageSlot& slot) { return slot.bitDepth == 32 ? slot.width * 4 : (slot.width + 3) & ~3; }
+
+int64_t PixelBlockBytes(int width, int height, int bytesPerPixel, int pad) {
+    if (width < 1 || height < 1 || bytesPerPixel < 1 || pad < 1) return -1;
+    int64_t row = (int64_t{width} * bytesPerPixel + pad - 1) / pad * pad;
+    // Each factor is below 2^33, so the product cannot overflow before the comparison.
+    if (row > PIXEL_BYTES_LIMIT) return -1;
+    int64_t bytes = row * height;
+    return bytes > PIXEL_BYTES_LIMIT ? -1 : bytes;
+}
 
 void ForgetImageStorage(int slot) {
     imageSlots[slot].width = imageSlots[slot].height = 0;
@@ -56,32 +65,40 @@ SizeLimits ImageSizeLimits(int fitToScreen, const ScreenMetrics& m) {
             m.screenHeight - m.captionHeight};
 }
 
-static double Clamp(double value, double maximum) { return value < 1 ? 1 : (value > maximum ? maximum : value); }
+// The quotient rounded up, for a positive divisor and a dividend of either sign.
+static int64_t CeilDiv(int64_t dividend, int64_t divisor) {
+    return dividend >= 0 ? (dividend + divisor - 1) / divisor : -(-dividend / divisor);
+}
 
-static void SetDisplaySize(int width, int height, ZoomFit* fit) {
-    fit->displayWidth = static_cast<int>(static_cast<int64_t>(fit->zoom) * width / 100);
-    fit->displayHeight = static_cast<int>(static_cast<int64_t>(fit->zoom) * height / 100);
+// The zoom at which one side of the picture is shown: X = size * zoom / 100 held to 1..maximum,
+// then X * 100 / size truncated. Worked in integers, where X * 100 / size is the requested zoom
+// itself whenever X was not held: a zoom that fits stays.
+static int64_t SideZoom(int64_t size, int64_t zoom, int64_t maximum) {
+    if (size * zoom < 100) return 100 / size;
+    if (size * zoom > maximum * 100) return maximum * 100 / size;
+    return zoom;
+}
+
+static bool StoreFit(int64_t zoom, int64_t width, int64_t height, ZoomFit* fit) {
+    if (zoom > INT_MAX) return false;
+    fit->zoom = static_cast<int>(zoom);
+    fit->displayWidth = static_cast<int>(zoom * width / 100);
+    fit->displayHeight = static_cast<int>(zoom * height / 100);
+    return true;
 }
 
 int ApplyZoomRule(int width, int height, int requestedZoom, const SizeLimits& limits, ZoomFit* fit) {
-    double x = Clamp(static_cast<double>(width) * requestedZoom / 100, limits.maxWidth);
-    double y = Clamp(static_cast<double>(height) * requestedZoom / 100, limits.maxHeight);
-    ZoomFit candidate;
-    candidate.zoom = static_cast<int>(std::min(x * 100 / width, y * 100 / height));
-    SetDisplaySize(width, height, &candidate);
-    if (candidate.displayWidth < limits.minWidth || candidate.displayHeight < limits.minHeight) {
-        double byWidth = std::ceil(static_cast<double>(limits.minWidth) * 100 / width);
-        double byHeight = std::ceil(static_cast<double>(limits.minHeight) * 100 / height);
-        double zoom = std::max(byWidth, byHeight);
-        // A zoom this large only arises for a picture that cannot fit anyway.
-        if (zoom > 1e9) return 2;
-        candidate.zoom = static_cast<int>(zoom);
-        // Heights can pass 2^31 at such zooms: compare in 64 bits before storing.
-        int64_t wide = static_cast<int64_t>(candidate.zoom) * width / 100;
-        int64_t high = static_cast<int64_t>(candidate.zoom) * height / 100;
-        if (wide > limits.maxWidth || high > limits.maxHeight) return 2;
-        SetDisplaySize(width, height, &candidate);
+    if (width < 1 || height < 1) return 2;
+    int64_t w = width, h = height;
+    int64_t zoom = std::min(SideZoom(w, requestedZoom, std::max(limits.maxWidth, 1)),
+                            SideZoom(h, requestedZoom, std::max(limits.maxHeight, 1)));
+    if (zoom * w / 100 < limits.minWidth || zoom * h / 100 < limits.minHeight) {
+        zoom = std::max(CeilDiv(int64_t{limits.minWidth} * 100, w), CeilDiv(int64_t{limits.minHeight} * 100, h));
+        // Such zooms only arise for pictures that cannot fit: compare in 64 bits before storing.
+        if (zoom * w / 100 > limits.maxWidth || zoom * h / 100 > limits.maxHeight) return 2;
     }
+    ZoomFit candidate;
+    if (!StoreFit(zoom, w, h, &candidate)) return 2;
     *fit = candidate;
     return 0;
 }

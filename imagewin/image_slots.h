@@ -11,6 +11,14 @@ bool IsImageInUse(int slot); // a good slot: index in 0..255 and in use
 int FindImageSlot(HWND__* window);
 int ImageRowBytes(const ImageSlot& slot); // width * 4, or (width + 3) & ~3 for 8 bits
 
+// The largest pixel block the framework makes: 2 GB less one byte, in both builds, so that the
+// 32-bit program refuses what the 64-bit one refuses and no size computation can wrap.
+const int64_t PIXEL_BYTES_LIMIT = INT32_MAX;
+
+// The bytes of width x height pixels of 1 or 4 bytes, each row padded to pad bytes (1 or 4),
+// computed in 64 bits; -1 for a size below 1 or above PIXEL_BYTES_LIMIT.
+int64_t PixelBlockBytes(int width, int height, int bytesPerPixel, int pad);
+
 // A closed slot keeps no size or pixel address that a pixel operation could still reach.
 void ForgetImageStorage(int slot);
 

@@ -32,6 +32,8 @@ static char* CopyName(const char* name) {
 }
 
 static HBITMAP CreatePixelStorage(HDC context, int width, int height, int bitDepth, void** pixels) {
+    *pixels = nullptr;
+    if (PixelBlockBytes(width, height, bitDepth / 8, 4) < 0) return nullptr; // more than we ever hold
     DibDescription description = {};
     description.header.biSize = sizeof description.header;
     description.header.biWidth = width;
@@ -43,7 +45,6 @@ static HBITMAP CreatePixelStorage(HDC context, int width, int height, int bitDep
         BYTE grey = static_cast<BYTE>(i);
         description.colors[i] = {grey, grey, grey, 0};
     }
-    *pixels = nullptr;
     return CreateDIBSection(context, reinterpret_cast<BITMAPINFO*>(&description), DIB_RGB_COLORS, pixels, nullptr, 0);
 }
 

@@ -39,6 +39,35 @@ TEST(ApplyZoomRule, Cases) {
     }
 }
 
+// w * z / 100 * 100 / w is z in real numbers, but not always in floating point: 640 * 111 / 100
+// * 100 / 640 comes out a hair below 111. A zoom that fits must stay exactly.
+TEST(ApplyZoomRule, AZoomThatFitsStays) {
+    const SizeLimits limits = {104, 104, 800, 600};
+    struct Case {
+        int width, height, zoom, displayWidth, displayHeight;
+    } cases[] = {{640, 480, 111, 710, 532}, {640, 480, 116, 742, 556}, {451, 300, 177, 798, 531}};
+    for (const Case& c : cases) {
+        ZoomFit fit = {};
+        ASSERT_EQ(ApplyZoomRule(c.width, c.height, c.zoom, limits, &fit), 0);
+        EXPECT_EQ(fit.zoom, c.zoom) << c.width << " x " << c.height << " at " << c.zoom;
+        EXPECT_EQ(fit.displayWidth, c.displayWidth);
+        EXPECT_EQ(fit.displayHeight, c.displayHeight);
+    }
+    // Every zoom whose window lies within the limits is kept, whatever the picture's size.
+    int lost = 0;
+    for (int width = 1; width <= 1200; width += 7)
+        for (int zoom = 1; zoom <= 400; ++zoom) {
+            int height = width * 3 / 4 + 1;
+            int64_t shownWidth = int64_t{width} * zoom / 100, shownHeight = int64_t{height} * zoom / 100;
+            bool fits = width * zoom >= 100 && height * zoom >= 100 && shownWidth >= limits.minWidth &&
+                        shownHeight >= limits.minHeight && width * zoom <= limits.maxWidth * 100 &&
+                        height * zoom <= limits.maxHeight * 100;
+            ZoomFit fit = {};
+            if (fits && (ApplyZoomRule(width, height, zoom, limits, &fit) != 0 || fit.zoom != zoom)) ++lost;
+        }
+    EXPECT_EQ(lost, 0);
+}
+
 TEST(ApplyZoomRule, MinimumHeightRaisesTheZoomUnlessTheWidthThenOverflows) {
     ZoomFit fit;
     // 400 x 20 needs zoom 300 for a 60-pixel height, which makes it 1200 wide: refused.
@@ -55,6 +84,28 @@ TEST(ApplyZoomRule, HugeZoomsDoNotOverflow) {
     EXPECT_EQ(ApplyZoomRule(1, 2000000000, 100, {104, 1, 1280, 1005}, &fit), 2);
     EXPECT_EQ(ApplyZoomRule(1, 1, 2000000000, kLimits, &fit), 0);
     EXPECT_EQ(fit.displayWidth, 500); // limited by the maximum height, square picture
+}
+
+// Sizes that would wrap a 32-bit byte count, or that no process here could hold, are refused.
+TEST(PixelBlockBytes, CountsIn64BitsAndRefusesWhatCannotBeHeld) {
+    struct Case {
+        const char* what;
+        int width, height, bytesPerPixel, pad;
+        int64_t bytes;
+    } cases[] = {
+        {"32-bit rows", 3, 2, 4, 4, 24},
+        {"8-bit rows padded to 4 bytes", 5, 3, 1, 4, 24},
+        {"8-bit rows unpadded", 5, 3, 1, 1, 15},
+        {"just below 2 GB", 16384, 32767, 4, 4, int64_t{16384} * 32767 * 4},
+        {"32768 x 32768 x 4 wraps 32 bits to 0", 32768, 32768, 4, 4, -1},
+        {"65536 x 65536 bytes", 65536, 65536, 1, 4, -1},
+        {"one row wider than the limit", INT32_MAX, 1, 4, 4, -1},
+        {"INT_MAX squared", INT32_MAX, INT32_MAX, 4, 4, -1},
+        {"zero width", 0, 10, 4, 4, -1},
+        {"negative height", 10, -3, 1, 4, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PixelBlockBytes(c.width, c.height, c.bytesPerPixel, c.pad), c.bytes) << c.what;
 }
 
 TEST(ImageSizeLimits, FromTheMetrics) {

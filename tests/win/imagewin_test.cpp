@@ -243,6 +243,9 @@ WT_CASE(ResizeThatCannotBeDoneKeepsTheSlot) {
     struct Case {
         int width, height, result;
     } cases[] = {{1, 4000, 2}, {100000, 100000, 3}}; // no zoom fits; 40 GB
+    // Creation refuses such storage as well, and leaves the slot free.
+    WT_CHECK_EQ(PLR_CreateImage(3, "huge", 0, 0, 100000, 100000, 1), 3);
+    WT_CHECK_EQ(imageSlots[3].inUse, 0);
     for (const Case& c : cases) {
         WT_CHECK_EQ(PLR_ResizeImage(2, c.width, c.height), c.result);
         WT_REQUIRE(imageSlots[2].inUse == 1);
@@ -473,6 +476,7 @@ WT_CASE(SaveAndLoadRefuseWhatTheyCannotDo) {
         {"no path", nullptr, 3, 8, 8, 1},
         {"path too long", tooLong.c_str(), 3, 8, 8, 1},
         {"no room for the extension", noRoomForExtension.c_str(), 3, 8, 8, 1},
+        {"a block no process here could hold", base.c_str(), 3, 40000, 40000, 2},
     };
     for (const Case& c : cases) {
         int result = PLR_SaveImageFile(c.path, c.format, c.width, c.height);
