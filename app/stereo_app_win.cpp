@@ -42,12 +42,28 @@ void AskForAPicture() {
     MessageBoxW(nullptr, L"\u753B\u50CF\u3092\u30C9\u30E9\u30C3\u30B0\u3057\u3066\u4E0B\u3055\u3044", L"Pause", MB_OK);
 }
 
-void CreateImageWindows() {
+// True when the four windows are open, made now or left open by the last run. Otherwise the ones
+// made now are closed again: the steps would write into the picture in place of a missing window.
+bool CreateImageWindows() {
     int width = imageSlots[PICTURE].width, height = imageSlots[PICTURE].height;
-    PLR_CreateImage(depthWindow.slot, depthWindow.name, depthWindow.x, depthWindow.y, width, height, 100);
-    PLR_CreateImage(resultWindow.slot, resultWindow.name, resultWindow.x, resultWindow.y, 2 * width, height, 100);
-    PLR_CreateImage(displayWindow.slot, displayWindow.name, displayWindow.x, displayWindow.y, width, height, 100);
-    PLR_CreateImage(curveWindow.slot, curveWindow.name, curveWindow.x, curveWindow.y, 256, 256, 100);
+    struct Window {
+        const ImageWindowPlan& plan;
+        int width, height;
+    } windows[] = {{depthWindow, width, height},
+                   {resultWindow, 2 * width, height},
+                   {displayWindow, width, height},
+                   {curveWindow, 256, 256}};
+    bool made[4] = {}, open = true;
+    for (int i = 0; i < 4; ++i) {
+        const Window& w = windows[i];
+        int result = PLR_CreateImage(w.plan.slot, w.plan.name, w.plan.x, w.plan.y, w.width, w.height, 100);
+        made[i] = result == 0;
+        open = open && (result == 0 || result == 1);
+    }
+    if (!open)
+        for (int i = 0; i < 4; ++i)
+            if (made[i]) PLR_DestroyImage(windows[i].plan.slot);
+    return open;
 }
 
 void MakeFirstPictures() {
@@ -88,7 +104,10 @@ void AppMain() {
         return;
     }
     PLR_MoveImage(PICTURE, 216, 140);
-    CreateImageWindows();
+    if (!CreateImageWindows()) {
+        PLR_Pause("Not enough memory for the windows of this picture");
+        return;
+    }
     MakeFirstPictures();
     for (;;) {
         if (PollButtons() == BUTTON_LEAVE) return;

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ libgtest-dev            # host build and unit tests
+    googletest g++-i686-linux-gnu qemu-user       # the same tests as 32-bit x86 code, emulated
     g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     wine wine64 fonts-wine xvfb                   # running the Windows build on a virtual display
     clang-format                                  # the code style check of scripts/test.sh

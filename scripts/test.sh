@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the three configurations (host, win64, win32) and runs every
+# Installs what is missing, builds the four configurations (host, host32, win64, win32) and runs every
 # test, native and under Wine, in one ctest run; then checks the C++ files' formatting.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,7 +9,7 @@ scripts/setup.sh
 mkdir -p build
 exec 8>build/.build-lock
 flock 8
-for preset in host win64 win32; do
+for preset in host host32 win64 win32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 done
@@ -17,7 +17,7 @@ flock -u 8
 exec 8>&-
 
 # One test tree over the three build folders.
-printf 'subdirs("host")\nsubdirs("win64")\nsubdirs("win32")\n' >build/CTestTestfile.cmake
+printf 'subdirs("host")\nsubdirs("host32")\nsubdirs("win64")\nsubdirs("win32")\n' >build/CTestTestfile.cmake
 
 source scripts/wine-session.sh
 trap stop_wine_session EXIT

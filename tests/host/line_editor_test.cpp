@@ -216,7 +216,7 @@ TEST(KeyQueue, HoldsUpTo256UnitsInOrder) {
     EXPECT_EQ(TakeKey(), 0);
 }
 
-TEST(KeyQueue, ProducerAndConsumerOnTwoThreadsLoseNothing) {
+TEST(KeyQueueWithThreads, ProducerAndConsumerOnTwoThreadsLoseNothing) {
     while (TakeKey() != 0) {
     }
     const int count = 200000;
