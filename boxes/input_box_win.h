@@ -7,3 +7,4 @@
 enum { INPUT_BOX_DIALOG_RANK = 0 };
 
 LRESULT CALLBACK InputBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void CloseInputBox(); // "DestroyWindow[IB] Error" if the window cannot be destroyed

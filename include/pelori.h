@@ -124,6 +124,18 @@ void PLR_PopTextColor();                                          // restores th
 void PLR_ReadLine(char* buffer);
 
 // ---------------------------------------------------------------------------------------------
+// Input box
+// NOTE: one box of up to 30 rows, each a label and an edit field. A row's value is the text last
+// taken from its field: when the field loses the focus, or when Enter is pressed in it.
+// ---------------------------------------------------------------------------------------------
+
+void PLR_OpenInputBox(int x, int y, int items);               // rows clamped to 1..30; no effect if open
+void PLR_ResizeInputBox(int labelWidth, int fieldWidth);      // the columns' widths (at least 1), kept for later boxes
+void PLR_SetInputBoxTitle(int row, const char* label);        // no effect for a row that is not open
+int PLR_GetInputBoxText(int row, char* buffer, int capacity); // 0 copied (cut to fit); 1 no such row open ("")
+int PLR_GetInputBoxValue(int row); // the number its value begins with; 0 for none, or no such row open
+
+// ---------------------------------------------------------------------------------------------
 // Button box
 // NOTE: one box of NX x NY push buttons (at most 256), numbered row by row from 0; a click or a
 // digit key while the box has the focus counts a press.

@@ -3,6 +3,7 @@
 #include "shell/pump_win.h"
 #include "shell/request.h"
 #include "boxes/button_box_win.h"
+#include "boxes/input_box_win.h"
 #include "imagewin/image_windows_win.h"
 #include "textwin/text_windows_win.h"
 #include "pelori.h"
@@ -85,7 +86,6 @@ static int LoadIntoSlot(int index, const char* path) {
     return result;
 }
 
-// The input box is not built yet: its request is served without effect.
 void ServeRequest() {
     switch (TakeRequest()) {
     case REQ_CREATEIMAGE:
@@ -103,7 +103,10 @@ void ServeRequest() {
     case REQ_OPENTEXTWINDOW:
         if (IsSlotIndex(request.index)) PLR_OpenTextWindow(request.index, -1, -1, -1, -1);
         break;
-    case REQ_OPENINPUTBOX: break;
+    case REQ_OPENINPUTBOX:
+        CloseInputBox();
+        PLR_OpenInputBox(request.x, request.y, request.index);
+        break;
     case REQ_OPENBUTTONBOX:
         CloseButtonBox();
         PLR_OpenButtonBox(request.x, request.y, request.width, request.height);

@@ -11,6 +11,7 @@
 #include "shell/window_text_win.h"
 #include "imageops/imageops_win.h"
 #include "boxes/button_box.h"
+#include "boxes/input_box.h"
 #include "imagewin/image_slots.h"
 #include "pelori.h"
 
@@ -215,6 +216,12 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PROBE_WINDOWS: LogWindows(); return 0;
     case WM_PROBE_BLOCK: LogBlock(static_cast<int>(wParam), lParam); return 0;
     case WM_PROBE_POPUP: LogPopup(); return 0;
+    case WM_PROBE_INPUT_BOX: {
+        uint32_t before = request.servedCount;
+        RequestInputBox(static_cast<int>(wParam));
+        ProbeLog("input box served=%u rows=%d", request.servedCount - before, inputBox.items);
+        return 0;
+    }
     case WM_PROBE_FONT: {
         LOGFONTW font = {};
         GetObjectW(imageTextFont, sizeof font, &font);

@@ -32,6 +32,7 @@ enum ProbeMessages {
     WM_PROBE_POPUP = WM_APP + 9,          // build the main popup; log "popup %d %d %u %s": position, id, state, text
     WM_PROBE_SET_FLAGS = WM_APP + 10,     // lineInputOwner = wParam, graphToolActive = lParam
     WM_PROBE_FONT = WM_APP + 14,          // log the image-text font: "font height=%ld width=%ld"
+    WM_PROBE_INPUT_BOX = WM_APP + 15,     // RequestInputBox(wParam); log "input box served=%u rows=%d"
 };
 
 enum { PROBE_LOAD_REQUESTS = 2000 };

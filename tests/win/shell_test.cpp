@@ -320,6 +320,24 @@ WT_CASE(ButtonBoxRequestsReplaceTheBox) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
+// The main window's request replaces an open input box, with the rows it asks for (clamped).
+WT_CASE(InputBoxRequestsReplaceTheBox) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SendMessageW(probe.mainWindow, WM_PROBE_INPUT_BOX, 3, 0);
+    WT_CHECK_EQ(WaitForLogLine(probe, "input box", 0), std::string("input box served=1 rows=3"));
+    HWND first = FindWindowW(L"plr_ib", L"InputBox");
+    WT_REQUIRE(first != nullptr);
+    LogMark mark = MarkLog(probe);
+    SendMessageW(probe.mainWindow, WM_PROBE_INPUT_BOX, 40, 0);
+    WT_CHECK_EQ(WaitForLogLine(probe, "input box", 0, mark), std::string("input box served=1 rows=30"));
+    WT_CHECK(!IsWindow(first));
+    WT_CHECK_EQ(CountWindows(L"plr_ib", nullptr), 1);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
 WT_CASE(EleventhInstanceIsRefusedAndNumbersAreReused) {
     Probe probes[10];
     struct Guards {
