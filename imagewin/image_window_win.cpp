@@ -1,5 +1,6 @@
 // The image window procedure.
 #include "imagewin/image_windows_win.h"
+#include "imageops/picks_win.h"
 #include "shell/owned_window_win.h"
 
 static LRESULT OnPaint(HWND window) {
@@ -11,6 +12,9 @@ static LRESULT OnPaint(HWND window) {
 }
 
 LRESULT CALLBACK ImageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // While a pick runs on this window, its mouse input is the pick's.
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && ReportPickInput(FindImageSlot(window), message, lParam))
+        return 0;
     switch (message) {
     case WM_CREATE: return 0;
     case WM_DESTROY: return 0;

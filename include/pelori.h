@@ -81,6 +81,22 @@ int PLR_SetPalette(const uint32_t* entries, int count); // 8-bit current image: 
 int PLR_GetPalette(uint32_t entries[256]);              // all 256 entries; 1 bad current image; 2 not 8-bit
 
 // ---------------------------------------------------------------------------------------------
+// Picks
+// NOTE: a pick makes the slot current and waits, pumping messages, for the mouse on its window:
+// the left button picks, the right or middle one cancels (after a first point: picks it again).
+// Rubber bands are inverted pixels, gone when the pick ends. 0 picked; 1 cancelled, or Stop
+// chosen; 2 a bad slot. Points are picture points; the outputs are 0 unless picked.
+// ---------------------------------------------------------------------------------------------
+
+int PLR_PickPoint(int slot, int* x, int* y);
+int PLR_PickRow(int slot, int* x, int* y);    // the band is the row under the mouse
+int PLR_PickColumn(int slot, int* x, int* y); // the band is the column under the mouse
+int PLR_PickLine(int slot, int* x1, int* y1, int* x2, int* y2);
+int PLR_PickRect(int slot, int* x0, int* y0, int* x1, int* y1);        // corners sorted: x0 <= x1, y0 <= y1
+int PLR_PickCircle(int slot, int* x, int* y, int* radius);             // centre, then a point on the circle
+int PLR_PickPastePos(int slot, int width, int height, int* x, int* y); // a width x height frame centred on the mouse
+
+// ---------------------------------------------------------------------------------------------
 // Picture files
 // NOTE: paths are at most 259 bytes; a longer one, with its extension, is refused rather than cut.
 // The file dialogs fill a 260-byte buffer.

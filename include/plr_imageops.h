@@ -66,6 +66,32 @@ void PLR_FillCircleXor(int r, int cx, int cy); // disc, inverted (r = 0 leaves t
 void PLR_FloodFill(int x, int y);              // the 4-connected region of (x, y)'s value, in drawingColor
 
 // ---------------------------------------------------------------------------------------------
+// Profiles and the chroma plane: the graphs of a row or an area, plotted into the current image
+// ---------------------------------------------------------------------------------------------
+
+enum ProfileChannels {
+    CHANNEL_RED,
+    CHANNEL_GREEN,
+    CHANNEL_BLUE,
+    CHANNEL_HUE,
+    CHANNEL_SATURATION,
+    CHANNEL_VALUE,
+    CHANNEL_LUMA,
+    CHANNEL_CR,
+    CHANNEL_CB,   // Y, Cr + 128, Cb + 128
+    CHANNEL_BYTE, // an 8-bit image's pixel; its row is bytes
+};
+
+void PLR_ReadRow(void* buffer, int y, int n); // n pixels of row y: words, or bytes for 8 bits; 0 outside
+// One channel of n pixels as a polyline from column offset: value v at row 127 - v * 127 / m,
+// m being 359 for the hue and 255 otherwise.
+void PLR_PlotProfile(const void* row, int offset, int n, int channel, ColorValue color);
+// The Cb/Cr axes and labels, then the colours' points (Cb + 128, 128 - Cr) as polylines: rowLength 0
+// makes one polyline alternating white and magenta from point to point; otherwise each row of
+// rowLength colours is a white polyline of its own.
+void PLR_PlotCrCb(const ColorValue* colors, int count, int rowLength);
+
+// ---------------------------------------------------------------------------------------------
 // Text in images
 // NOTE: the built-in font has 8 x 14 cells; the text cursor is the left edge and the baseline
 // (the row below the cell) of the next character, and a new line returns to the left margin.
