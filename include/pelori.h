@@ -117,6 +117,18 @@ void PLR_GetBlock(void* buffer, int x0, int y0, int w, int h);
 int PLR_OpenFileDialog(const char* title, char path[260]);
 
 // ---------------------------------------------------------------------------------------------
+// Clipboard
+// NOTE: pictures go as CF_DIB: 24-bit rows for a 32-bit slot, indices and the colour table for an
+// 8-bit one. A pasted picture with a colour table gives an 8-bit slot that table first.
+// ---------------------------------------------------------------------------------------------
+
+int PLR_CopyToClipboard(int slot); // 0 copied; 1 bad slot; 2 no clipboard; 3 no memory ("No enough memory for copy")
+// Copies the clipboard's picture into the slot with its top-left corner at (x, y), cut at the
+// slot's edges; x or y -1: the user places it with a pick. 0 pasted; 1 bad slot; 2 no picture
+// (or one the reader refuses); 3 placement cancelled.
+int PLR_PasteFromClipboard(int slot, int x, int y);
+
+// ---------------------------------------------------------------------------------------------
 // Text windows
 // NOTE: output, colours and line input act on the current text window and do nothing while it is
 // closed. Text is 8-bit system-code-page text; a line feed starts a new line.

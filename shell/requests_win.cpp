@@ -4,6 +4,7 @@
 #include "shell/request.h"
 #include "boxes/button_box_win.h"
 #include "boxes/input_box_win.h"
+#include "imagewin/clipboard_win.h"
 #include "imagewin/image_windows_win.h"
 #include "textwin/text_windows_win.h"
 #include "pelori.h"
@@ -97,7 +98,7 @@ void ServeRequest() {
     case REQ_REDRAWIMAGE: PLR_DrawImage(request.index); break;
     case REQ_LOADIMAGE: request.result = LoadIntoSlot(request.index, request.path); break;
     case REQ_PASTEBITMAP:
-        DeleteObject(static_cast<HBITMAP>(request.bitmap));
+        PasteBitmap(static_cast<HBITMAP>(request.bitmap)); // and deletes it
         request.bitmap = nullptr;
         break;
     case REQ_OPENTEXTWINDOW:
