@@ -1,4 +1,5 @@
 #include "boxes/input_box.h"
+#include "shell/read_number.h"
 #include "pelori.h"
 
 #include <climits>
@@ -22,19 +23,6 @@ void FitInputColumns(InputBox* box, int clientWidth) {
 }
 
 int InputRowAt(int y) { return y / INPUT_ROW_HEIGHT; }
-
-int ReadLeadingNumber(const char* text) {
-    if (text == nullptr) return 0;
-    while (*text == ' ' || *text == '\t')
-        ++text;
-    bool negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    int64_t value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text)
-        if (value <= INT_MAX) value = value * 10 + (*text - '0');
-    if (negative) value = -value;
-    return value > INT_MAX ? INT_MAX : (value < INT_MIN ? INT_MIN : static_cast<int>(value));
-}
 
 int PLR_GetInputBoxText(int row, char* buffer, int capacity) {
     if (buffer == nullptr || capacity <= 0) return 1;

@@ -36,7 +36,3 @@ GridSize InputBoxClientSize(int items, int labelWidth, int fieldWidth);
 // dragged, the fields otherwise; neither goes below 1.
 void FitInputColumns(InputBox* box, int clientWidth);
 int InputRowAt(int y); // the row whose band holds client row y
-
-// The number a text begins with: blanks, an optional sign, digits; 0 when there is none, and the
-// nearest int when it is too large for one.
-int ReadLeadingNumber(const char* text);

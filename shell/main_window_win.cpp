@@ -61,6 +61,12 @@ static LRESULT OnCommand(int id) {
     case CMD_START: OnStart(); break;
     case CMD_STOP: OnStop(); break;
     case CMD_EXIT: RunExitSequence(); break;
+    case CMD_PASTE: PasteAsNewImage(); break;
+    case CMD_IMAGE_WINDOW: ImageWindowDialog(); break;
+    case CMD_TEXT_WINDOW: OpenNextTextWindow(); break;
+    case CMD_INPUT_BOX: InputBoxDialog(); break;
+    case CMD_BUTTON_BOX: ButtonBoxDialog(); break;
+    case CMD_WINDOW_INFO: ShowWindowInfo(); break;
     }
     return 0;
 }

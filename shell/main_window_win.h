@@ -20,6 +20,14 @@ bool IsMainWindowBusy();
 HMENU BuildMainPopup(); // built anew for each right click; the caller destroys it
 void ShowMainPopup(HWND window);
 
+// The dialogs and commands of the popup menu (main_dialogs_win.cpp).
+void PasteAsNewImage();    // the clipboard's picture in the lowest free slot, 32 bits deep
+void ImageWindowDialog();  // width, height and depth asked in text window 0
+void OpenNextTextWindow(); // the lowest text window not open
+void InputBoxDialog();     // the number of rows asked
+void ButtonBoxDialog();    // columns and rows asked
+void ShowWindowInfo();     // the current text window's window information
+
 void OnDropFiles(HDROP drop);
 void OpenPictureFiles(const wchar_t* const* paths, int count);
 void OpenCommandLinePictures();

@@ -4,12 +4,14 @@ set(PLR_SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/drop_name.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_geometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/narrow_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/read_number.cpp
     ${CMAKE_CURRENT_LIST_DIR}/request.cpp
     ${CMAKE_CURRENT_LIST_DIR}/run_state.cpp
     ${CMAKE_CURRENT_LIST_DIR}/status_text.cpp
 )
 set(PLR_SHELL_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/file_drop_win.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_dialogs_win.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_popup_win.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_win.cpp
     ${CMAKE_CURRENT_LIST_DIR}/owned_window_win.cpp

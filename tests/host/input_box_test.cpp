@@ -1,5 +1,6 @@
 // The input box's layout, its columns after a drag, and reading numbers from its values.
 #include "boxes/input_box.h"
+#include "shell/read_number.h"
 
 #include <gtest/gtest.h>
 

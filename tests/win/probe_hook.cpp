@@ -222,6 +222,7 @@ LRESULT CALLBACK ProbeMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         ProbeLog("input box served=%u rows=%d", request.servedCount - before, inputBox.items);
         return 0;
     }
+    case WM_PROBE_LINE: ProbeLog("line owner=%d", runState.lineInputOwner.load()); return 0;
     case WM_PROBE_FONT: {
         LOGFONTW font = {};
         GetObjectW(imageTextFont, sizeof font, &font);

@@ -33,6 +33,7 @@ enum ProbeMessages {
     WM_PROBE_SET_FLAGS = WM_APP + 10,     // lineInputOwner = wParam, graphToolActive = lParam
     WM_PROBE_FONT = WM_APP + 14,          // log the image-text font: "font height=%ld width=%ld"
     WM_PROBE_INPUT_BOX = WM_APP + 15,     // RequestInputBox(wParam); log "input box served=%u rows=%d"
+    WM_PROBE_LINE = WM_APP + 16,          // log who reads a line: "line owner=%d" (lineInputOwner)
 };
 
 enum { PROBE_LOAD_REQUESTS = 2000 };

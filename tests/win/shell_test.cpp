@@ -7,6 +7,8 @@
 #include "shell/main_geometry.h"
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -334,6 +336,129 @@ WT_CASE(InputBoxRequestsReplaceTheBox) {
     WT_CHECK_EQ(WaitForLogLine(probe, "input box", 0, mark), std::string("input box served=1 rows=30"));
     WT_CHECK(!IsWindow(first));
     WT_CHECK_EQ(CountWindows(L"plr_ib", nullptr), 1);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+// Types the answers of a main-window dialog into the probe's text window 0, each once the dialog
+// has begun to read it: the reads are counted from the mark.
+bool AnswerDialog(Probe& probe, LogMark mark, const std::vector<std::string>& answers) {
+    for (size_t i = 0; i < answers.size(); ++i) {
+        bool asked = WaitUntil([&] {
+            int begun = 0;
+            for (const std::string& line : LinesSince(probe, mark))
+                begun += line == "read begins";
+            return begun > static_cast<int>(i);
+        });
+        // The read has begun; it takes keys once it has claimed the line.
+        bool reading = asked && WaitUntil([&] {
+                           LogMark before = MarkLog(probe);
+                           SendMessageW(probe.mainWindow, WM_PROBE_LINE, 0, 0);
+                           return WaitForLogLine(probe, "line owner=", 0, before) != "line owner=0";
+                       });
+        HWND text = FindWindowW(L"plr_twi", L"TextWindow 0");
+        if (!reading || text == nullptr) return false;
+        for (char c : answers[i] + "\r")
+            PostMessageW(text, WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    return true;
+}
+
+WT_CASE(ImageWindowDialogCreatesWhatTheAnswersSay) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    LogMark mark = MarkLog(probe);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_IMAGE_WINDOW, 0);
+    WT_REQUIRE(AnswerDialog(probe, mark, {"200", " 100", "8"}));
+    WT_REQUIRE(WaitForLogLine(probe, "read ends 8", WAIT_TIMEOUT_MS, mark) == "read ends 8");
+    std::vector<std::string> slots;
+    WT_CHECK(WaitUntil([&] { return !(slots = ProbeSlots(probe)).empty(); }));
+    WT_REQUIRE(slots.size() == 1u);
+    WT_CHECK(slots[0].rfind("slot 0 bits=8 w=200 h=100 ", 0) == 0);
+    WT_CHECK(slots[0].find("name=000") != std::string::npos);
+
+    // A depth of 16 creates nothing; the dialog ends after its third answer.
+    mark = MarkLog(probe);
+    SendMessageW(probe.mainWindow, WM_PROBE_REPORT, 0, 0);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_IMAGE_WINDOW, 0);
+    WT_REQUIRE(AnswerDialog(probe, mark, {"10", "10", "16"}));
+    WT_REQUIRE(!WaitForLogLine(probe, "read ends 16", WAIT_TIMEOUT_MS, mark).empty());
+    SendMessageW(probe.mainWindow, WM_PROBE_REPORT, 0, 0); // handled once the dialog has returned
+    WT_CHECK_EQ(ProbeSlots(probe).size(), 1u);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+WT_CASE(ExitWhileTheDialogWaitsCreatesNothingAndEndsCleanly) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    LogMark mark = MarkLog(probe);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_IMAGE_WINDOW, 0);
+    WT_REQUIRE(AnswerDialog(probe, mark, {"200"}));
+    // The dialog now waits for "Height=".
+    WT_REQUIRE(WaitUntil([&] {
+        int begun = 0;
+        for (const std::string& line : LinesSince(probe, mark))
+            begun += line == "read begins";
+        return begun == 2;
+    }));
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+    WT_CHECK_EQ(LogNumber(WaitForLogLine(probe, "destroyed", 0), "thread_exit="), 0);
+    WT_CHECK(WaitForLogLine(probe, "read ends", 0, mark) == "read ends 200");
+    int created = 0;
+    for (const std::string& line : LinesSince(probe, mark))
+        created += line.rfind("slot ", 0) == 0;
+    WT_CHECK_EQ(created, 0);
+}
+
+WT_CASE(TextWindowCommandOpensTheLowestClosedOne) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 0, 0);
+    SendMessageW(probe.mainWindow, WM_PROBE_TEXT_WINDOW, 1, 0);
+    SendMessageW(probe.mainWindow, WM_COMMAND, CMD_TEXT_WINDOW, 0);
+    WT_CHECK(FindWindowW(L"plr_twi", L"TextWindow 2") != nullptr);
+    WT_CHECK_EQ(CountWindows(L"plr_twi", nullptr), 3);
+    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+}
+
+// Ctrl+V on the main window: the clipboard's picture in the lowest free slot, 32 bits deep.
+WT_CASE(PasteOpensTheClipboardPictureAsANewImage) {
+    Probe probe;
+    ProbeGuard guard{probe};
+    WT_REQUIRE(StartProbe(probe, "returns"));
+    WT_REQUIRE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    SendMessageW(probe.mainWindow, WM_COMMAND, CMD_PASTE, 0); // nothing there: nothing happens
+    WT_CHECK(ProbeSlots(probe).empty());
+
+    // A 24-bit 3 x 2 picture, bottom row first.
+    std::vector<uint8_t> dib(40 + 2 * 12, 0);
+    uint32_t header[] = {40, 3, 2};
+    memcpy(dib.data(), header, sizeof header);
+    uint16_t planesAndBits[] = {1, 24};
+    memcpy(dib.data() + 12, planesAndBits, sizeof planesAndBits);
+    for (size_t i = 40; i < dib.size(); ++i)
+        dib[i] = static_cast<uint8_t>(i);
+    WT_REQUIRE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size());
+    memcpy(GlobalLock(block), dib.data(), dib.size());
+    GlobalUnlock(block);
+    WT_REQUIRE(SetClipboardData(CF_DIB, block) != nullptr);
+    CloseClipboard();
+    SendMessageW(probe.mainWindow, WM_COMMAND, CMD_PASTE, 0);
+    std::vector<std::string> slots = ProbeSlots(probe);
+    WT_REQUIRE(slots.size() == 1u);
+    WT_CHECK(slots[0].rfind("slot 0 bits=32 w=3 h=2 ", 0) == 0);
+    WT_CHECK(slots[0].find("sum=00000000") == std::string::npos); // the picture arrived
+    WT_CHECK(slots[0].find("name=000") != std::string::npos);
     PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
