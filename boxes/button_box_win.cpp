@@ -79,15 +79,6 @@ static void RenameButton(int index) {
     if (line[0] != '\0' && IsButtonIndex(index)) SetWindowTextNarrow(buttonBox.buttons[index], line);
 }
 
-static void ShowSingleItemPopup(HWND box, int id, const char* text) {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    HMENU popup = CreatePopupMenu();
-    InsertMenuText(popup, 0, 0, id, text);
-    TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, box, nullptr);
-    DestroyMenu(popup);
-}
-
 static int CellAt(LPARAM point) {
     return ButtonCellAt(static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point)), buttonBox.columns,
                         buttonBox.rows, buttonBox.buttonWidth, buttonBox.buttonHeight);
@@ -136,10 +127,10 @@ LRESULT CALLBACK ButtonBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     case WM_RBUTTONDOWN:
         buttonBox.renameTarget = CellAt(lParam);
-        ShowSingleItemPopup(box, CMD_RENAME, "Rename");
+        ShowSingleItemMenu(box, CMD_RENAME, "Rename");
         return 0;
     case WM_LBUTTONDBLCLK: RenameButton(CellAt(lParam)); return 0;
-    case WM_NCRBUTTONDOWN: ShowSingleItemPopup(box, CMD_DESTROY_BOX, "&Destroy\tCtrl+Q"); return 0;
+    case WM_NCRBUTTONDOWN: ShowSingleItemMenu(box, CMD_DESTROY_BOX, "&Destroy\tCtrl+Q"); return 0;
     case WM_CLOSE: CloseButtonBox(); return 0;
     case WM_DESTROY: return 0;
     }

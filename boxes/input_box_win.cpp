@@ -121,15 +121,6 @@ static void RenameRow(int row) {
     if (line[0] != '\0' && inputBox.window != nullptr && row < inputBox.items) SetRowLabel(row, line);
 }
 
-static void ShowSingleItemPopup(HWND box, int id, const char* text) {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    HMENU popup = CreatePopupMenu();
-    InsertMenuText(popup, 0, 0, id, text);
-    TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, box, nullptr);
-    DestroyMenu(popup);
-}
-
 static LRESULT OnCommand(WPARAM wParam, LPARAM lParam) {
     HWND sender = reinterpret_cast<HWND>(lParam);
     if (lParam == 0 && wParam == IDOK)
@@ -181,10 +172,10 @@ LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SIZE: return OnSize(LOWORD(lParam));
     case WM_RBUTTONDOWN:
         inputBox.renameTarget = InputRowAt(static_cast<short>(HIWORD(lParam)));
-        ShowSingleItemPopup(box, CMD_RENAME_ROW, "Rename");
+        ShowSingleItemMenu(box, CMD_RENAME_ROW, "Rename");
         return 0;
     case WM_LBUTTONDBLCLK: RenameRow(InputRowAt(static_cast<short>(HIWORD(lParam)))); return 0;
-    case WM_NCRBUTTONDOWN: ShowSingleItemPopup(box, CMD_DESTROY_INPUT_BOX, "Destroy"); return 0;
+    case WM_NCRBUTTONDOWN: ShowSingleItemMenu(box, CMD_DESTROY_INPUT_BOX, "Destroy"); return 0;
     case WM_CLOSE: CloseInputBox(); return 0;
     case WM_DESTROY: return 0;
     }

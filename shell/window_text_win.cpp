@@ -106,6 +106,15 @@ void InsertSubMenu(HMENU menu, HMENU submenu, int position, const char* text) {
                 reinterpret_cast<UINT_PTR>(submenu), wide);
 }
 
+void ShowSingleItemMenu(HWND owner, int id, const char* text) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    HMENU popup = CreatePopupMenu();
+    InsertMenuText(popup, 0, 0, id, text);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+    DestroyMenu(popup);
+}
+
 void SetWindowTextNarrow(HWND window, const char* text) {
     wchar_t wide[TEXT_CAPACITY];
     NarrowToWide(text, wide, TEXT_CAPACITY);

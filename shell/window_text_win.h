@@ -23,5 +23,8 @@ void SetStatusColorDepth();           // the status line's resting text: "%d-bit
 void InsertMenuText(HMENU menu, int position, int state, int id, const char* text);
 void InsertMenuSeparator(HMENU menu, int position);
 void InsertSubMenu(HMENU menu, HMENU submenu, int position, const char* text);
+// A popup menu of one item at the cursor, built for this click and destroyed after it; the
+// owner receives the item's command.
+void ShowSingleItemMenu(HWND owner, int id, const char* text);
 void SetWindowTextNarrow(HWND window, const char* text);
 void GetWindowTextNarrow(HWND window, char* buffer, int size);

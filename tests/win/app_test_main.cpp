@@ -18,6 +18,12 @@ void PumpBriefly() {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
 }
 
+void CloseAllImages() {
+    for (int i = 0; i < SLOT_COUNT; ++i)
+        PLR_DestroyImage(i);
+    PumpDialogMessages();
+}
+
 void AppSetup() { PostMessageW(shell.mainWindow, WM_COMMAND, CMD_START, 0); }
 
 void AppMain() {

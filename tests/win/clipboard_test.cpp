@@ -13,12 +13,6 @@
 
 namespace {
 
-void CloseAllImages() {
-    for (int i = 0; i < SLOT_COUNT; ++i)
-        PLR_DestroyImage(i);
-    PumpDialogMessages();
-}
-
 std::vector<uint32_t> Pixels(int slot, int width, int height) {
     const ImageSlot& s = imageSlots[slot];
     std::vector<uint32_t> pixels;

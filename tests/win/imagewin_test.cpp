@@ -46,12 +46,6 @@ void RemoveFile(const std::string& path) {
     DeleteFileW(wide);
 }
 
-void CloseAllImages() {
-    for (int i = 0; i < SLOT_COUNT; ++i)
-        PLR_DestroyImage(i);
-    PumpDialogMessages();
-}
-
 std::string WindowTitle(HWND window) {
     wchar_t wide[256];
     GetWindowTextW(window, wide, 256);

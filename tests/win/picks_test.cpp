@@ -14,12 +14,6 @@
 
 namespace {
 
-void CloseAllImages() {
-    for (int i = 0; i < SLOT_COUNT; ++i)
-        PLR_DestroyImage(i);
-    PumpDialogMessages();
-}
-
 std::vector<uint32_t> Pixels(int slot) {
     const ImageSlot& s = imageSlots[slot];
     return std::vector<uint32_t>(pixels32[slot], pixels32[slot] + s.width * s.height);

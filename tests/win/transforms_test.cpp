@@ -11,12 +11,6 @@
 
 namespace {
 
-void CloseAllImages() {
-    for (int i = 0; i < SLOT_COUNT; ++i)
-        PLR_DestroyImage(i);
-    PumpDialogMessages();
-}
-
 // The picture's pixels, rows unpadded; colour bits only for 32-bit images.
 std::vector<uint32_t> Pixels(int slot) {
     const ImageSlot& s = imageSlots[slot];
