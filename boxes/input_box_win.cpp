@@ -83,8 +83,9 @@ void CloseInputBox() {
 }
 
 void PLR_ResizeInputBox(int labelWidth, int fieldWidth) {
-    labelWidth = labelWidth < 1 ? 1 : labelWidth;
-    fieldWidth = fieldWidth < 1 ? 1 : fieldWidth;
+    // Within 1..16384: wider than any screen, and far from overflowing the layout's sums.
+    labelWidth = labelWidth < 1 ? 1 : (labelWidth > 16384 ? 16384 : labelWidth);
+    fieldWidth = fieldWidth < 1 ? 1 : (fieldWidth > 16384 ? 16384 : fieldWidth);
     inputBox.labelWidth = labelWidth;
     inputBox.fieldWidth = fieldWidth;
     if (inputBox.window == nullptr) return;

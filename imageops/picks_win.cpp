@@ -45,7 +45,11 @@ int RunPick(int slot, const PickSpec& spec, PickPoints* out) {
     int result = -1;
     while (result < 0) {
         PumpDialogMessages();
-        if (runState.stopRequested == 1) {
+        if (!IsImageInUse(slot)) {
+            // Its window was closed: no click can come, and there is no band left to erase.
+            banded = false;
+            result = 1;
+        } else if (runState.stopRequested == 1 || runState.exitState != EXIT_NONE) {
             // A stopped command must not draw at a stale point nor leave its band behind.
             result = 1;
         } else if (pickState.movePending) {
@@ -276,6 +280,8 @@ int ShowAreaGraph(int slot) {
 
 int ShowGraph(int slot, int graph) {
     if (!IsImageInUse(slot)) return 2;
+    // The luminance profile is an 8-bit image's; the colour graphs are 32-bit images'.
+    if ((graph == GRAPH_LUMINANCE) != (imageSlots[slot].bitDepth == 8)) return 2;
     if (graph == GRAPH_AREA_CRCB) return ShowAreaGraph(slot);
     if (graph < GRAPH_RGB || graph > GRAPH_LINE_CRCB) return 2;
     return ShowRowGraph(slot, graph);

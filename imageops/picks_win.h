@@ -11,5 +11,6 @@ bool ReportPickInput(int slot, UINT message, LPARAM point);
 enum Graphs { GRAPH_RGB, GRAPH_HSV, GRAPH_YCRCB, GRAPH_LUMINANCE, GRAPH_LINE_CRCB, GRAPH_AREA_CRCB };
 
 // Picks a row (or, for GRAPH_AREA_CRCB, a rectangle) on the slot and plots it into the first free
-// slot. 0 plotted; 1 the pick was cancelled; 2 a bad slot, or no slot free for the graph.
+// slot. 0 plotted; 1 the pick was cancelled; 2 a bad slot, a graph not offered for its depth
+// (GRAPH_LUMINANCE is for 8-bit images, the others for 32-bit ones), or no slot free for the graph.
 int ShowGraph(int slot, int graph);

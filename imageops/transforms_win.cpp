@@ -65,7 +65,15 @@ void ReleasePicture(PictureCopy* copy) {
 int InvertImage(int slot) {
     if (!IsImageInUse(slot)) return 1;
     const ImageSlot& s = imageSlots[slot];
-    PatBlt(s.memoryDC, 0, 0, s.width, s.height, DSTINVERT);
+    // A 32-bit pixel's colour bits are XORed with white, so its fourth byte stays as
+    // PLR_InvertPixel leaves it; an 8-bit index is complemented.
+    if (s.bitDepth == 32) {
+        HGDIOBJ previous = SelectObject(s.memoryDC, GetStockObject(WHITE_BRUSH));
+        PatBlt(s.memoryDC, 0, 0, s.width, s.height, PATINVERT);
+        SelectObject(s.memoryDC, previous);
+    } else {
+        PatBlt(s.memoryDC, 0, 0, s.width, s.height, DSTINVERT);
+    }
     GdiFlush(); // the pixels are read directly from the section next
     Invalidate(slot);
     return 0;

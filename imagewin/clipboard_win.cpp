@@ -11,14 +11,12 @@
 int PLR_CopyToClipboard(int slot) {
     if (!IsImageInUse(slot)) return 1;
     const ImageSlot& s = imageSlots[slot];
-    if (!OpenClipboard(nullptr)) return 2;
-    EmptyClipboard();
+    // The block is made before the clipboard is touched, so a refusal leaves the clipboard as it was.
     int64_t bytes = ClipboardDibBytes(s.bitDepth, s.width, s.height);
     HGLOBAL block = bytes > 0 ? GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, static_cast<SIZE_T>(bytes)) : nullptr;
     uint8_t* data = block != nullptr ? static_cast<uint8_t*>(GlobalLock(block)) : nullptr;
     if (data == nullptr) {
         if (block != nullptr) GlobalFree(block);
-        CloseClipboard();
         PLR_Pause("No enough memory for copy");
         return 3;
     }
@@ -27,9 +25,16 @@ int PLR_CopyToClipboard(int slot) {
     GdiFlush(); // the pixel memory is read directly
     WriteClipboardDib(data, s.bitDepth, s.width, s.height, pixels32[slot], pixels8[slot], palette);
     GlobalUnlock(block);
-    if (SetClipboardData(CF_DIB, block) == nullptr) GlobalFree(block); // otherwise the clipboard's now
+    // Opened for the slot's window: emptying makes it the owner, which putting data requires.
+    if (!OpenClipboard(s.window)) {
+        GlobalFree(block);
+        return 2;
+    }
+    EmptyClipboard();
+    bool put = SetClipboardData(CF_DIB, block) != nullptr; // the clipboard's block from now on
+    if (!put) GlobalFree(block);
     CloseClipboard();
-    return 0;
+    return put ? 0 : 2;
 }
 
 namespace {
@@ -69,6 +74,8 @@ HBITMAP ReadClipboardPicture(uint32_t colors[256], int* count) {
         }
         CloseClipboard();
     } else if (IsClipboardFormatAvailable(CF_BITMAP)) {
+        // Only when no DIB is offered: the system makes a bitmap from a DIB on request, so one
+        // from a DIB the reader refused would bring back the very bytes it refused.
         if (!OpenClipboard(nullptr)) return nullptr;
         HANDLE shared = GetClipboardData(CF_BITMAP);
         // A copy of our own: the clipboard's bitmap stays the clipboard's.

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-// The clipboard's picture (CF_DIB when it passes the reader's checks, else CF_BITMAP) as a bitmap
+// The clipboard's picture (CF_DIB when it passes the reader's checks; CF_BITMAP only when no DIB is
+// offered) as a bitmap
 // the caller owns, or null; colors receives its colour table (0x00RRGGBB) when it has 8 or fewer
 // bits per pixel, *count the number of entries (0 otherwise).
 HBITMAP ReadClipboardPicture(uint32_t colors[256], int* count);

@@ -69,7 +69,7 @@ int PLR_SetZoom(int slot, int zoom);       // 1 bad slot; 2 cannot be shown (not
 int PLR_MoveImage(int slot, int x, int y); // moves its window's top-left corner, not activating it; 1 bad slot
 // Re-creates the slot, black, at a new size, keeping name, zoom, place, stretch mode and colour
 // table. 1 bad slot; 2 the new size cannot be shown, 3 no pixel storage for it (the slot is left
-// as it was for both).
+// as it was for both); 3 also when the new window itself cannot be made, and the slot is then closed.
 int PLR_ResizeImage(int slot, int width, int height);
 int PLR_SetStretchMode(int slot, int mode);             // 3 COLORONCOLOR, 4 HALFTONE (others: no change); 1 bad slot
 int PLR_GetStretchMode(int slot);                       // the mode; 0 for a bad slot

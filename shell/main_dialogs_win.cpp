@@ -70,17 +70,14 @@ void AskAndCreateInputBox() {
     RequestTextWindow(0);
     PLR_Printf("Creating InpuxBox...\n");
     int items;
-    AskNumber("How many items? >", &items);
-    RequestInputBox(items);
+    if (AskNumber("How many items? >", &items)) RequestInputBox(items);
 }
 
 void AskAndCreateButtonBox() {
     RequestTextWindow(0);
     PLR_Printf("Creating ButtonBox...\n");
     int nx, ny;
-    AskNumber("Number[X]=>", &nx);
-    AskNumber("Number[Y]=>", &ny);
-    RequestButtonBox(nx, ny);
+    if (AskNumber("Number[X]=>", &nx) && AskNumber("Number[Y]=>", &ny)) RequestButtonBox(nx, ny);
 }
 
 // A dialog counts as main-window work: Start waits for it, as for a drop.

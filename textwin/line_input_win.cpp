@@ -78,7 +78,6 @@ void ServeRecallRequest(const Reading& reading) {
 }
 
 void EndLine(Reading* reading, char* buffer, const LineEditorSink* sink) {
-    runState.lineInputOwner = 0;
     TextWindowSlot* slot = ReadingWindow(*reading);
     DrawTextCells(L' ', slot->memoryDC, slot->cursorX, slot->cursorY, 1);
     slot->cursorX = 0;
@@ -93,6 +92,7 @@ void EndLine(Reading* reading, char* buffer, const LineEditorSink* sink) {
         fputs(buffer, slot->logFile);
         fputc('\n', slot->logFile);
     }
+    runState.lineInputOwner = 0; // last: another read may claim the line from here on
 }
 
 // Sleeps until a message arrives or a few milliseconds pass, so an idle prompt costs next to no
@@ -110,6 +110,11 @@ void PLR_ReadLine(char* buffer) {
     // or on the other thread) gets nothing, and the first goes on. Exit may end it from here on.
     int32_t idle = 0;
     if (!runState.lineInputOwner.compare_exchange_strong(idle, reading.index + 1)) return;
+    // After Exit nothing ends a read from outside any more: one asked for then gets nothing.
+    if (runState.exitState != EXIT_NONE) {
+        runState.lineInputOwner = 0;
+        return;
+    }
     SetForegroundWindow(ReadingWindow(reading)->window);
     SetStatusText("Input text");
     StartLineEditor(&reading.editor, *ReadingWindow(reading));

@@ -124,6 +124,15 @@ WT_CASE(CirclePointAndStopDuringAPick) {
     WT_CHECK_EQ(result, 1);
     WT_CHECK(Pixels(1) == before);
     WT_CHECK_EQ(PLR_PickPoint(256, &x, &y), 2);
+    // The picked window closed during the pick: nothing more can come, the pick ends.
+    HWND window = imageSlots[1].window;
+    InputStep close = {Picking, [=] { SendMessageW(window, WM_CLOSE, 0, 0); }, [] { return !Picking(); }};
+    WT_CHECK_EQ(PickWith({close}, [&] { return PLR_PickPoint(1, &x, &y); }), 1);
+    WT_CHECK_EQ(imageSlots[1].inUse, 0);
+    // A graph offered for the other depth does nothing.
+    WT_REQUIRE(PLR_CreateImage8(2, "eight", 0, 0, 10, 10, 100) == 0);
+    WT_CHECK_EQ(ShowGraph(2, GRAPH_RGB), 2);
+    WT_CHECK_EQ(runState.graphToolActive.load(), 0);
     CloseAllImages();
 }
 

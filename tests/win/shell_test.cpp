@@ -390,28 +390,33 @@ WT_CASE(ImageWindowDialogCreatesWhatTheAnswersSay) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
 }
 
-WT_CASE(ExitWhileTheDialogWaitsCreatesNothingAndEndsCleanly) {
-    Probe probe;
-    ProbeGuard guard{probe};
-    WT_REQUIRE(StartProbe(probe, "returns"));
-    LogMark mark = MarkLog(probe);
-    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_IMAGE_WINDOW, 0);
-    WT_REQUIRE(AnswerDialog(probe, mark, {"200"}));
-    // The dialog now waits for "Height=".
-    WT_REQUIRE(WaitUntil([&] {
-        int begun = 0;
-        for (const std::string& line : LinesSince(probe, mark))
-            begun += line == "read begins";
-        return begun == 2;
-    }));
-    PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
-    WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
-    WT_CHECK_EQ(LogNumber(WaitForLogLine(probe, "destroyed", 0), "thread_exit="), 0);
-    WT_CHECK(WaitForLogLine(probe, "read ends", 0, mark) == "read ends 200");
-    int created = 0;
-    for (const std::string& line : LinesSince(probe, mark))
-        created += line.rfind("slot ", 0) == 0;
-    WT_CHECK_EQ(created, 0);
+// Exit while a dialog waits for an answer, the first or the second: nothing is made, the dialog
+// asks no more, and the process ends cleanly.
+WT_CASE(ExitWhileADialogWaitsCreatesNothingAndEndsCleanly) {
+    for (int command : {CMD_IMAGE_WINDOW, CMD_BUTTON_BOX})
+        for (int answered : {0, 1}) {
+            Probe probe;
+            ProbeGuard guard{probe};
+            WT_REQUIRE(StartProbe(probe, "returns"));
+            LogMark mark = MarkLog(probe);
+            PostMessageW(probe.mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+            WT_REQUIRE(AnswerDialog(probe, mark, std::vector<std::string>(static_cast<size_t>(answered), "2")));
+            auto reads = [&] {
+                int begun = 0;
+                for (const std::string& line : LinesSince(probe, mark))
+                    begun += line == "read begins";
+                return begun;
+            };
+            WT_REQUIRE(WaitUntil([&] { return reads() == answered + 1; }));
+            PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
+            WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
+            WT_CHECK_EQ(LogNumber(WaitForLogLine(probe, "destroyed", 0), "thread_exit="), 0);
+            int created = 0;
+            for (const std::string& line : LinesSince(probe, mark))
+                created += line.rfind("slot ", 0) == 0;
+            WT_CHECK_EQ(created, 0);
+            WT_CHECK_EQ(reads(), answered + 1);
+        }
 }
 
 WT_CASE(TextWindowCommandOpensTheLowestClosedOne) {

@@ -51,8 +51,10 @@ WT_CASE(InvertAndFlipsTwiceRestoreThePixels) {
         WT_REQUIRE(Create(1, bitDepth, 5, 3) == 0);
         Paint(1);
         std::vector<uint32_t> before = Pixels(1);
+        if (bitDepth == 32) pixels32[1][2] |= 0xAB000000u; // the fourth byte is not colour
         WT_CHECK_EQ(InvertImage(1), 0);
         std::vector<uint32_t> inverted = Pixels(1);
+        if (bitDepth == 32) WT_CHECK_EQ(pixels32[1][2] >> 24, 0xABu);
         WT_CHECK_EQ(inverted[0], bitDepth == 32 ? 0xFFFFFFu ^ before[0] : 255u - before[0]);
         WT_CHECK_EQ(InvertImage(1), 0);
         WT_CHECK(Pixels(1) == before);
