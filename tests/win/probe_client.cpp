@@ -62,7 +62,8 @@ bool LaunchProbe(Probe& probe, const char* mode, const std::wstring& arguments) 
 
 bool StartProbe(Probe& probe, const char* mode, const std::wstring& arguments) {
     if (!LaunchProbe(probe, mode, arguments)) return false;
-    if (WaitForLogLine(probe, "setup").empty()) return false;
+    // A process start under Wine is the slowest step of all on a loaded machine.
+    if (WaitForLogLine(probe, "setup", 2 * WAIT_TIMEOUT_MS).empty()) return false;
     probe.mainWindow = FindMainWindowOf(probe.process.dwProcessId);
     return probe.mainWindow != nullptr;
 }

@@ -29,7 +29,7 @@ struct ProbeGuard {
 std::string ReadProbeLog(const Probe& probe);
 std::vector<std::string> LogLines(const Probe& probe);
 // Drops the files on the probe's main window as the shell would, and waits until it is handled.
-bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs = 15000,
+bool DropOnProbe(Probe& probe, const std::vector<std::wstring>& paths, int timeoutMs = WAIT_TIMEOUT_MS,
                  unsigned tag = PROBE_DROP_TAG);
 // The probe's open image slots: "slot %d bits=%d w=%d h=%d sum=%08x name=%s", one per slot.
 std::vector<std::string> ProbeSlots(Probe& probe);
@@ -52,7 +52,7 @@ std::string ReportFlags(Probe& probe);
 std::string WaitForFlags(Probe& probe, const std::string& flags);
 
 // Waits for the process to end; returns its exit code, or STILL_ACTIVE after the timeout.
-DWORD WaitForProbeExit(Probe& probe, int timeoutMs = 10000);
+DWORD WaitForProbeExit(Probe& probe, int timeoutMs = WAIT_TIMEOUT_MS);
 void KillProbe(Probe& probe);
 
 HWND FindMainWindowOf(DWORD processId);

@@ -134,7 +134,7 @@ WT_CASE(StartRunsAppMainOnceAndStopOnlyRaisesTheFlag) {
     WT_CHECK_EQ(LogNumber(destroyed, "exitState="), 2);
     WT_CHECK_EQ(LogNumber(destroyed, "running="), 1);
     WT_CHECK_EQ(LogNumber(destroyed, "accept_files="), 0);
-    WT_CHECK(LogNumber(destroyed, "exit_ms=") < 1000);
+    WT_CHECK(LogNumber(destroyed, "exit_ms=") < 2000); // within the exit limit, not waited out
 }
 
 WT_CASE(ExitWhileIdleEndsTheThreadWithZero) {
@@ -151,7 +151,7 @@ WT_CASE(ExitWhileIdleEndsTheThreadWithZero) {
         std::string destroyed = WaitForLogLine(probe, "destroyed", 0);
         WT_CHECK_EQ(LogNumber(destroyed, "thread_exit="), 0);
         WT_CHECK_EQ(LogNumber(destroyed, "exitState="), 2);
-        WT_CHECK(LogNumber(destroyed, "exit_ms=") < 500);
+        WT_CHECK(LogNumber(destroyed, "exit_ms=") < 2000); // within the exit limit, not waited out
         WT_CHECK_EQ(CountLogLines(probe, "appmain begin"), 0);
     }
 }
@@ -201,7 +201,7 @@ WT_CASE(ExitWhileALineIsReadEndsTheThreadWithoutForce) {
     WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);
     std::string destroyed = WaitForLogLine(probe, "destroyed", 0);
     WT_CHECK_EQ(LogNumber(destroyed, "thread_exit="), 0);
-    WT_CHECK(LogNumber(destroyed, "exit_ms=") < 1000);
+    WT_CHECK(LogNumber(destroyed, "exit_ms=") < 2000); // within the exit limit, not waited out
     WT_CHECK(!WaitForLogLine(probe, "read ended", 0).empty());
 }
 

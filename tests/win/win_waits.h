@@ -11,7 +11,8 @@
 #include <functional>
 #include <string>
 
-enum { WAIT_TIMEOUT_MS = 15000 };
+// Generous: a loaded machine running several Wine sessions can take many seconds for one step.
+enum { WAIT_TIMEOUT_MS = 30000 };
 
 // What a waiting thread does between two looks: the in-process tests pump their messages; null
 // waits briefly for a message to arrive, as a thread without windows may.
