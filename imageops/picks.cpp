@@ -4,7 +4,6 @@
 #include "plr_imageops.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdint>
 
 PickState pickState = {-1, 0, 0, 0, 0, 0, 0, 0};

@@ -96,13 +96,12 @@ int RunPick(int slot, const PickSpec& spec, PickPoints* out) {
     return result;
 }
 
-int Sorted(int* a, int* b) {
+void Sorted(int* a, int* b) {
     if (*a > *b) {
         int t = *a;
         *a = *b;
         *b = t;
     }
-    return 0;
 }
 
 } // namespace

@@ -165,15 +165,10 @@ int PLR_PasteFromClipboard(int slot, int x, int y) {
 void PasteBitmap(HBITMAP bitmap) {
     if (bitmap == nullptr) return;
     if (IsImageInUse(currentImage)) {
-        const ImageSlot& s = imageSlots[currentImage];
         BITMAP info = {};
         GetObjectW(bitmap, sizeof info, &info);
-        HDC source = CreateCompatibleDC(s.memoryDC);
-        HGDIOBJ previous = SelectObject(source, bitmap);
-        BitBlt(s.memoryDC, 0, 0, info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight, source, 0, 0,
-               SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
+        CopyBitmap(imageSlots[currentImage].memoryDC, bitmap, 0, 0, info.bmWidth,
+                   info.bmHeight < 0 ? -info.bmHeight : info.bmHeight);
         GdiFlush();
     }
     DeleteObject(bitmap);

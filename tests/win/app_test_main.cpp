@@ -7,6 +7,7 @@
 #include "pelori.h"
 #include "shell/pump_win.h"
 #include "shell/window_text_win.h"
+#include "imagewin/image_slots.h"
 
 #include <shellapi.h>
 
@@ -22,6 +23,18 @@ void CloseAllImages() {
     for (int i = 0; i < SLOT_COUNT; ++i)
         PLR_DestroyImage(i);
     PumpDialogMessages();
+}
+
+std::vector<uint32_t> ImagePixels(int slot, int width, int height) {
+    const ImageSlot& s = imageSlots[slot];
+    if (width < 0) width = s.width;
+    if (height < 0) height = s.height;
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(s.bitDepth == 32 ? pixels32[slot][y * s.width + x] & 0xFFFFFF
+                                              : pixels8[slot][y * ImageRowBytes(s) + x]);
+    return pixels;
 }
 
 void AppSetup() { PostMessageW(shell.mainWindow, WM_COMMAND, CMD_START, 0); }

@@ -13,16 +13,6 @@
 
 namespace {
 
-std::vector<uint32_t> Pixels(int slot, int width, int height) {
-    const ImageSlot& s = imageSlots[slot];
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(s.bitDepth == 32 ? pixels32[slot][y * s.width + x] & 0xFFFFFF
-                                              : pixels8[slot][y * ImageRowBytes(s) + x]);
-    return pixels;
-}
-
 void Paint(int slot) {
     const ImageSlot& s = imageSlots[slot];
     for (int y = 0; y < s.height; ++y)
@@ -83,7 +73,7 @@ WT_CASE(CopyThenPasteRoundTripsPixelsAndPalette) {
     WT_CHECK_EQ(PLR_CopyToClipboard(1), 0);
     WT_REQUIRE(PLR_CreateImage(2, "to", 200, 0, 5, 3, 100) == 0);
     WT_CHECK_EQ(PLR_PasteFromClipboard(2, 0, 0), 0);
-    WT_CHECK(Pixels(2, 5, 3) == Pixels(1, 5, 3));
+    WT_CHECK(ImagePixels(2, 5, 3) == ImagePixels(1, 5, 3));
 
     WT_REQUIRE(PLR_CreateImage8(3, "from8", 0, 200, 5, 3, 100) == 0);
     uint32_t palette[256];
@@ -98,7 +88,7 @@ WT_CASE(CopyThenPasteRoundTripsPixelsAndPalette) {
     PLR_SelectImage(4);
     PLR_GetPalette(pasted);
     WT_CHECK(memcmp(pasted, palette, sizeof palette) == 0);
-    WT_CHECK(Pixels(4, 5, 3) == Pixels(3, 5, 3));
+    WT_CHECK(ImagePixels(4, 5, 3) == ImagePixels(3, 5, 3));
     CloseAllImages();
 }
 
@@ -117,7 +107,7 @@ WT_CASE(TwentyFourBitsIntoEightKeepThePaletteAndTakeTheNearestEntries) {
     PLR_SelectImage(2);
     PLR_GetPalette(after);
     WT_CHECK(memcmp(after, ramp, sizeof ramp) == 0);
-    WT_CHECK(Pixels(2, 4, 1) == (std::vector<uint32_t>{0, 128, 255, 129}));
+    WT_CHECK(ImagePixels(2, 4, 1) == (std::vector<uint32_t>{0, 128, 255, 129}));
     CloseAllImages();
 }
 
@@ -128,7 +118,7 @@ WT_CASE(ALargerPictureIsCutAtTheSlotsEdges) {
     WT_CHECK_EQ(PLR_CopyToClipboard(1), 0);
     WT_REQUIRE(PLR_CreateImage(2, "small", 200, 0, 4, 4, 100) == 0);
     WT_CHECK_EQ(PLR_PasteFromClipboard(2, 0, 0), 0);
-    WT_CHECK(Pixels(2, 4, 4) == Pixels(1, 4, 4));
+    WT_CHECK(ImagePixels(2, 4, 4) == ImagePixels(1, 4, 4));
     pixels32[2][0] = 0x123456;
     WT_CHECK_EQ(PLR_PasteFromClipboard(2, -8, -8), 0); // only (8, 8)..(9, 9) of it lands, at the corner
     WT_CHECK_EQ(pixels32[2][0] & 0xFFFFFF, pixels32[1][8 * 10 + 8] & 0xFFFFFF);
@@ -142,7 +132,7 @@ WT_CASE(ACancelledPlacementLeavesTheSlotAlone) {
     Paint(1);
     WT_CHECK_EQ(PLR_CopyToClipboard(1), 0);
     WT_REQUIRE(PLR_CreateImage(2, "target", 200, 0, 20, 20, 100) == 0);
-    std::vector<uint32_t> before = Pixels(2, 20, 20);
+    std::vector<uint32_t> before = ImagePixels(2, 20, 20);
     HWND window = imageSlots[2].window;
     InputStep cancel = {[] { return runState.graphToolActive.load() == 1; },
                         [=] { SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5)); },
@@ -151,7 +141,7 @@ WT_CASE(ACancelledPlacementLeavesTheSlotAlone) {
     StartInput(&player, {cancel});
     WT_CHECK_EQ(PLR_PasteFromClipboard(2, -1, -1), 3);
     WT_CHECK(FinishInput(&player, PumpBriefly));
-    WT_CHECK(Pixels(2, 20, 20) == before);
+    WT_CHECK(ImagePixels(2, 20, 20) == before);
     CloseAllImages();
 }
 
@@ -160,7 +150,7 @@ WT_CASE(MalformedPicturesAreRefusedWithoutHarm) {
     CloseAllImages();
     WT_REQUIRE(PLR_CreateImage(1, "target", 0, 0, 8, 8, 100) == 0);
     Paint(1);
-    std::vector<uint32_t> before = Pixels(1, 8, 8);
+    std::vector<uint32_t> before = ImagePixels(1, 8, 8);
     auto header = [](int32_t width, int32_t height, uint16_t bits, uint32_t compression, uint32_t used, size_t pixels) {
         std::vector<uint8_t> b(40 + pixels, 0x5A);
         uint32_t fields[] = {40, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
@@ -186,7 +176,7 @@ WT_CASE(MalformedPicturesAreRefusedWithoutHarm) {
         WT_REQUIRE(PutDib(block));
         WT_CHECK_EQ(PLR_PasteFromClipboard(1, 0, 0), 2);
     }
-    WT_CHECK(Pixels(1, 8, 8) == before);
+    WT_CHECK(ImagePixels(1, 8, 8) == before);
     CloseAllImages();
 }
 

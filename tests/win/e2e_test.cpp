@@ -37,13 +37,6 @@ bool StartApplication(Probe& probe) {
     return StartProbe(probe, "application") && !WaitForLogLine(probe, "printed Drop picture").empty();
 }
 
-int CountLinesSince(const Probe& probe, LogMark mark, const char* text) {
-    int count = 0;
-    for (const std::string& line : LinesSince(probe, mark))
-        count += line == text;
-    return count;
-}
-
 // What the application printed since the mark, one entry per PLR_Printf.
 std::vector<std::string> PrintedSince(const Probe& probe, LogMark mark) {
     std::vector<std::string> printed;

@@ -114,6 +114,13 @@ std::vector<std::string> LinesSince(const Probe& probe, LogMark mark) {
     return std::vector<std::string>(lines.begin() + static_cast<long>(std::min(mark.lines, lines.size())), lines.end());
 }
 
+int CountLinesSince(const Probe& probe, LogMark mark, const char* text) {
+    int count = 0;
+    for (const std::string& line : LinesSince(probe, mark))
+        count += line == text;
+    return count;
+}
+
 std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs, LogMark mark) {
     std::string found;
     WaitUntil(

@@ -43,6 +43,7 @@ struct LogMark {
 };
 LogMark MarkLog(const Probe& probe);
 std::vector<std::string> LinesSince(const Probe& probe, LogMark mark);
+int CountLinesSince(const Probe& probe, LogMark mark, const char* text); // lines equal to text
 // Waits until a log line after the mark starts with the prefix; returns it, or "" after the
 // timeout. A timeout of 0 looks once.
 std::string WaitForLogLine(const Probe& probe, const char* prefix, int timeoutMs = WAIT_TIMEOUT_MS, LogMark mark = {0});

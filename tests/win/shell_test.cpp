@@ -350,12 +350,7 @@ WT_CASE(InputBoxRequestsReplaceTheBox) {
 // has begun to read it: the reads are counted from the mark.
 bool AnswerDialog(Probe& probe, LogMark mark, const std::vector<std::string>& answers) {
     for (size_t i = 0; i < answers.size(); ++i) {
-        bool asked = WaitUntil([&] {
-            int begun = 0;
-            for (const std::string& line : LinesSince(probe, mark))
-                begun += line == "read begins";
-            return begun > static_cast<int>(i);
-        });
+        bool asked = WaitUntil([&] { return CountLinesSince(probe, mark, "read begins") > static_cast<int>(i); });
         // The read has begun; it takes keys once it has claimed the line.
         bool reading = asked && WaitUntil([&] {
                            LogMark before = MarkLog(probe);
@@ -407,12 +402,7 @@ WT_CASE(ExitWhileADialogWaitsCreatesNothingAndEndsCleanly) {
             LogMark mark = MarkLog(probe);
             PostMessageW(probe.mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
             WT_REQUIRE(AnswerDialog(probe, mark, std::vector<std::string>(static_cast<size_t>(answered), "2")));
-            auto reads = [&] {
-                int begun = 0;
-                for (const std::string& line : LinesSince(probe, mark))
-                    begun += line == "read begins";
-                return begun;
-            };
+            auto reads = [&] { return CountLinesSince(probe, mark, "read begins"); };
             WT_REQUIRE(WaitUntil([&] { return reads() == answered + 1; }));
             PostMessageW(probe.mainWindow, WM_COMMAND, CMD_EXIT, 0);
             WT_CHECK_EQ(WaitForProbeExit(probe), 0ul);

@@ -11,17 +11,6 @@
 
 namespace {
 
-// The picture's pixels, rows unpadded; colour bits only for 32-bit images.
-std::vector<uint32_t> Pixels(int slot) {
-    const ImageSlot& s = imageSlots[slot];
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x)
-            pixels.push_back(s.bitDepth == 32 ? pixels32[slot][y * s.width + x] & 0xFFFFFF
-                                              : pixels8[slot][y * ImageRowBytes(s) + x]);
-    return pixels;
-}
-
 // A different value in every pixel: colours for 32 bits, bytes for 8.
 void Paint(int slot) {
     const ImageSlot& s = imageSlots[slot];
@@ -50,27 +39,27 @@ WT_CASE(InvertAndFlipsTwiceRestoreThePixels) {
         CloseAllImages();
         WT_REQUIRE(Create(1, bitDepth, 5, 3) == 0);
         Paint(1);
-        std::vector<uint32_t> before = Pixels(1);
+        std::vector<uint32_t> before = ImagePixels(1);
         if (bitDepth == 32) pixels32[1][2] |= 0xAB000000u; // the fourth byte is not colour
         WT_CHECK_EQ(InvertImage(1), 0);
-        std::vector<uint32_t> inverted = Pixels(1);
+        std::vector<uint32_t> inverted = ImagePixels(1);
         if (bitDepth == 32) WT_CHECK_EQ(pixels32[1][2] >> 24, 0xABu);
         WT_CHECK_EQ(inverted[0], bitDepth == 32 ? 0xFFFFFFu ^ before[0] : 255u - before[0]);
         WT_CHECK_EQ(InvertImage(1), 0);
-        WT_CHECK(Pixels(1) == before);
+        WT_CHECK(ImagePixels(1) == before);
 
         WT_CHECK_EQ(FlipImage(1, true), 0);
-        std::vector<uint32_t> flipped = Pixels(1);
+        std::vector<uint32_t> flipped = ImagePixels(1);
         WT_CHECK_EQ(flipped[0], before[4]);         // (0, 0) takes (4, 0)
         WT_CHECK_EQ(flipped[5 + 1], before[5 + 3]); // (1, 1) takes (3, 1)
         WT_CHECK_EQ(FlipImage(1, true), 0);
-        WT_CHECK(Pixels(1) == before);
+        WT_CHECK(ImagePixels(1) == before);
         WT_CHECK_EQ(FlipImage(1, false), 0);
-        flipped = Pixels(1);
+        flipped = ImagePixels(1);
         WT_CHECK_EQ(flipped[0], before[10]); // (0, 0) takes (0, 2)
         WT_CHECK_EQ(flipped[5 + 2], before[5 + 2]);
         WT_CHECK_EQ(FlipImage(1, false), 0);
-        WT_CHECK(Pixels(1) == before);
+        WT_CHECK(ImagePixels(1) == before);
     }
     WT_CHECK_EQ(InvertImage(9), 1);
     CloseAllImages();
@@ -88,7 +77,7 @@ WT_CASE(RotationsTurnThePixelsAndKeepTheWindow) {
         }
         PLR_SetStretchMode(2, STRETCH_MODE_HALFTONE);
         Paint(2);
-        std::vector<uint32_t> p = Pixels(2);
+        std::vector<uint32_t> p = ImagePixels(2);
         RECT before;
         GetWindowRect(imageSlots[2].window, &before);
         uint32_t paletteBefore[256] = {};
@@ -97,11 +86,11 @@ WT_CASE(RotationsTurnThePixelsAndKeepTheWindow) {
         WT_CHECK_EQ(RotateImage(2, true), 0);
         WT_CHECK_EQ(imageSlots[2].width, 2);
         WT_CHECK_EQ(imageSlots[2].height, 3);
-        WT_CHECK(Pixels(2) == (std::vector<uint32_t>{p[3], p[0], p[4], p[1], p[5], p[2]}));
+        WT_CHECK(ImagePixels(2) == (std::vector<uint32_t>{p[3], p[0], p[4], p[1], p[5], p[2]}));
         WT_CHECK_EQ(RotateImage(2, false), 0);
-        WT_CHECK(Pixels(2) == p);
+        WT_CHECK(ImagePixels(2) == p);
         WT_CHECK_EQ(RotateImage(2, false), 0);
-        WT_CHECK(Pixels(2) == (std::vector<uint32_t>{p[2], p[5], p[1], p[4], p[0], p[3]}));
+        WT_CHECK(ImagePixels(2) == (std::vector<uint32_t>{p[2], p[5], p[1], p[4], p[0], p[3]}));
 
         const ImageSlot& s = imageSlots[2];
         WT_CHECK_EQ(std::string(s.name), std::string("t"));
@@ -132,14 +121,14 @@ WT_CASE(SizeStepsRescaleTheContent) {
     CloseAllImages();
     WT_REQUIRE(PLR_CreateImage(4, "steps", 30, 40, 100, 60, 100) == 0);
     Paint(4);
-    std::vector<uint32_t> p = Pixels(4);
+    std::vector<uint32_t> p = ImagePixels(4);
     WT_CHECK_EQ(StepImageSize(4, SIZE_STEP_DOUBLE), 0);
     const ImageSlot& s = imageSlots[4];
     WT_CHECK_EQ(s.width, 200);
     WT_CHECK_EQ(s.height, 120);
     WT_CHECK_EQ(std::string(s.name), std::string("steps"));
     // Nearest pixel: each source pixel becomes a 2 x 2 block.
-    std::vector<uint32_t> doubled = Pixels(4);
+    std::vector<uint32_t> doubled = ImagePixels(4);
     int wrong = 0;
     for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 200; ++x)
@@ -147,7 +136,7 @@ WT_CASE(SizeStepsRescaleTheContent) {
     WT_CHECK_EQ(wrong, 0);
     WT_CHECK_EQ(StepImageSize(4, SIZE_STEP_HALF), 0);
     WT_CHECK_EQ(s.width, 100);
-    WT_CHECK(Pixels(4) == p);
+    WT_CHECK(ImagePixels(4) == p);
     WT_CHECK_EQ(StepImageSize(4, SIZE_STEP_SMALLER), 0);
     WT_CHECK_EQ(s.width, 71);
     WT_CHECK_EQ(s.height, 42);

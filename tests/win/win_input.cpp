@@ -26,19 +26,9 @@ static LONG AbsoluteCoordinate(LONG pixel, int screenSize) {
     return static_cast<LONG>((static_cast<int64_t>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
-bool CursorAt(POINT screen) {
+static bool CursorAt(POINT screen) {
     POINT at = {};
     return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
-}
-
-static INPUT MouseAt(POINT screen, DWORD flags);
-
-bool MoveMouseTo(POINT screen) {
-    INPUT move = MouseAt(screen, 0);
-    SendInput(1, &move, sizeof move);
-    if (WaitUntil([=] { return CursorAt(screen); })) return true;
-    std::printf("the cursor did not reach %ld,%ld\n", screen.x, screen.y);
-    return false;
 }
 
 // Each button event carries its point too: a stale move of the display's own pointer may still
@@ -50,6 +40,14 @@ static INPUT MouseAt(POINT screen, DWORD flags) {
     input.mi.dy = AbsoluteCoordinate(screen.y, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return input;
+}
+
+bool MoveMouseTo(POINT screen) {
+    INPUT move = MouseAt(screen, 0);
+    SendInput(1, &move, sizeof move);
+    if (WaitUntil([=] { return CursorAt(screen); })) return true;
+    std::printf("the cursor did not reach %ld,%ld\n", screen.x, screen.y);
+    return false;
 }
 
 void SendMouseAt(POINT screen, DWORD flags) {
